@@ -1,0 +1,100 @@
+#include "about/form14.h"
+
+#include "common/palette.h"
+#include "platform/command3d.h"
+#include "platform/designfont.h"
+#include "platform/frame3d.h"
+#include "platform/panel3d.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+
+QPointer<Form14> theWindow;
+
+QLabel *makeText(QWidget *parent, const char *name, const QString &text, int l, int t, int w,
+                 int h, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    placeTwips(label, l, t, w, h);
+    return label;
+}
+
+} // namespace
+
+Form14 *Form14::open()
+{
+    if (!theWindow) {
+        theWindow = new Form14;
+        centreOnScreen(theWindow);
+    }
+    theWindow->show();
+    theWindow->raise();
+    theWindow->activateWindow();
+    return theWindow;
+}
+
+Form14::Form14()
+{
+    setObjectName(QStringLiteral("Form14"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("AUTORE"));
+    setFont(sansSerifFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
+    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(pal);
+    setFixedSize(twipsToPixelsX(6600), twipsToPixelsY(4320));
+
+    auto *background = new Panel3D(this);
+    background->setObjectName(QStringLiteral("Panel3D1"));
+    placeTwips(background, 0, 0, 6600, 4320);
+
+    auto *title = new Panel3D(background);
+    title->setObjectName(QStringLiteral("Panel3D2"));
+    title->setFont(sansSerifFont(13.5, true));
+    setPaletteColor(title, QPalette::WindowText, Qt::blue);
+    title->setText(QStringLiteral("SUPER ENALOTTO PER VELTRAMO"));
+    placeTwips(title, 120, 120, 6360, 615);
+
+    auto *version = new Panel3D(background);
+    version->setObjectName(QStringLiteral("Panel3D3"));
+    setPaletteColor(version, QPalette::WindowText, Qt::red);
+    version->setText(QStringLiteral("versione %1.%2.%3")
+                         .arg(ENALOTTO_VERSION_MAJOR)
+                         .arg(ENALOTTO_VERSION_MINOR)
+                         .arg(ENALOTTO_VERSION_PATCH));
+    placeTwips(version, 120, 780, 6360, 375);
+
+    auto *promo = new Frame3D(background);
+    promo->setObjectName(QStringLiteral("Frame3D1"));
+    promo->setText(QStringLiteral("IL PROGRAMMA"));
+    placeTwips(promo, 120, 1200, 6360, 1335);
+    makeText(promo, "Label1",
+             QStringLiteral("Sfoglia tutte le estrazioni del SUPER ENALOTTO dell'archivio, "
+                            "stampa e copia la combinazione vincente, prepara per la ricevitoria "
+                            "l'avviso con il montepremi e le quote di ogni categoria, e analizza "
+                            "la colonna vincente con dieci statistiche."),
+             120, 300, 6120, 975, Qt::AlignLeft | Qt::AlignTop);
+
+    auto *contact = new Frame3D(background);
+    contact->setObjectName(QStringLiteral("Frame3D2"));
+    contact->setText(QStringLiteral("CONTATTI"));
+    placeTwips(contact, 120, 2580, 6360, 855);
+    makeText(contact, "Label2",
+             QStringLiteral("Per assistenza e aggiornamenti rivolgersi al proprio rivenditore "
+                            "del programma."),
+             120, 300, 6120, 495, Qt::AlignLeft | Qt::AlignTop);
+
+    auto *back = new Command3D(QStringLiteral("&MENU' PRINCIPALE"), background);
+    back->setObjectName(QStringLiteral("Command3D1"));
+    placeTwips(back, 3720, 3540, 2760, 615);
+    connect(back, &QPushButton::clicked, this, &QWidget::close);
+}

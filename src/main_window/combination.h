@@ -1,0 +1,11 @@
+#pragma once
+
+#include "main_window/displayeddraw.h"
+#include "platform/printjob.h"
+
+// The four-line page of "&STAMPA": empty, title with date, empty, the numbers with Jolly
+// (column 48) and SuperStar (column 69).
+[[nodiscard]] PrintJob combinationPrintout(const DisplayedDraw &draw);
+
+// The one line of "&COPIA": six numbers, Jolly and SuperStar joined by single blanks.
+[[nodiscard]] QString combinationCopyLine(const DisplayedDraw &draw);

@@ -1,0 +1,337 @@
+#include "notice/form29.h"
+
+#include "common/formats.h"
+#include "common/palette.h"
+#include "main_window/form32.h"
+#include "notice/headerfile.h"
+#include "platform/command3d.h"
+#include "platform/designfont.h"
+#include "platform/frame3d.h"
+#include "platform/messagebox.h"
+#include "platform/panel3d.h"
+#include "platform/printer.h"
+#include "platform/textbox.h"
+#include "platform/twips.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <optional>
+
+namespace {
+
+QPointer<Form29> theWindow;
+
+enum class Format { None, Whole, TwoDecimals };
+
+struct BoxDesign
+{
+    int number;      // TextN
+    int frame;       // Frame3D1 (header), Frame3D2 (prizes) or Frame3D3 (jackpot)
+    int left, top, width;
+    int typingLimit;
+    const char *bevel;
+    Format format;
+};
+
+// In tab-index order, which is also the order Enter moves through them.
+constexpr BoxDesign Boxes[] = {
+    {1, 1, 1560, 360, 3975, 30, "Panel3D11", Format::None},
+    {2, 1, 1560, 720, 3975, 30, "Panel3D2", Format::None},
+    {3, 1, 1560, 1080, 3975, 30, "Panel3D3", Format::None},
+    {4, 2, 3360, 360, 1455, 14, "Panel3D4", Format::TwoDecimals},
+    {8, 2, 360, 840, 735, 2, "Panel3D8", Format::Whole},
+    {5, 2, 1560, 840, 1455, 13, "Panel3D5", Format::TwoDecimals},
+    {13, 2, 360, 1200, 735, 2, "Panel3D16", Format::Whole},
+    {14, 2, 1560, 1200, 1455, 13, "Panel3D17", Format::TwoDecimals},
+    {9, 2, 360, 1560, 735, 3, "Panel3D9", Format::Whole},
+    {6, 2, 1560, 1560, 1455, 13, "Panel3D6", Format::TwoDecimals},
+    {10, 2, 360, 1920, 735, 5, "Panel3D10", Format::Whole},
+    {7, 2, 1560, 1920, 1455, 13, "Panel3D7", Format::TwoDecimals},
+    {11, 2, 360, 2280, 735, 7, "Panel3D12", Format::Whole},
+    {12, 2, 1560, 2280, 1455, 13, "Panel3D13", Format::TwoDecimals},
+    {15, 2, 3480, 840, 735, 2, "Panel3D15", Format::Whole},
+    {23, 2, 5400, 840, 1455, 14, "Panel3D28", Format::TwoDecimals},
+    {16, 2, 3480, 1200, 735, 2, "Panel3D18", Format::Whole},
+    {24, 2, 5400, 1200, 1455, 14, "Panel3D27", Format::TwoDecimals},
+    {17, 2, 3480, 1560, 735, 5, "Panel3D19", Format::Whole},
+    {25, 2, 5400, 1560, 1455, 14, "Panel3D26", Format::TwoDecimals},
+    {18, 2, 3480, 1920, 735, 6, "Panel3D20", Format::Whole},
+    {26, 2, 5400, 1920, 1455, 14, "Panel3D25", Format::TwoDecimals},
+    {19, 2, 3480, 2280, 735, 7, "Panel3D21", Format::Whole},
+    {27, 2, 5400, 2280, 1455, 14, "Panel3D24", Format::TwoDecimals},
+    {22, 2, 3480, 2640, 735, 7, "Panel3D22", Format::Whole},
+    {28, 2, 5400, 2640, 1455, 14, "Panel3D23", Format::TwoDecimals},
+    {21, 3, 3360, 360, 1455, 14, "Panel3D14", Format::TwoDecimals},
+};
+
+struct RowDesign
+{
+    int top;
+    bool rightBlock;
+    const char *aiLabel;
+    const char *captionLabel;
+    const char *caption;
+};
+
+constexpr RowDesign Rows[] = {
+    {840, false, "Label6", "Label9", "6"},          {1200, false, "Label14", "Label15", "5+"},
+    {1560, false, "Label7", "Label10", "5"},        {1920, false, "Label8", "Label11", "4"},
+    {2280, false, "Label12", "Label13", "3"},       {840, true, "Label24", "Label29", "5 STELLA"},
+    {1200, true, "Label23", "Label28", "4 STELLA"}, {1560, true, "Label20", "Label27", "3 STELLA"},
+    {1920, true, "Label19", "Label26", "2 STELLA"}, {2280, true, "Label18", "Label25", "1 STELLA"},
+    {2640, true, "Label17", "Label16", "0 STELLA"},
+};
+
+// Winners and amount boxes of the prize table, in the notice's printing order.
+constexpr int WinnersBoxes[CategoryCount] = {8, 13, 9, 10, 11, 15, 16, 17, 18, 19, 22};
+constexpr int AmountBoxes[CategoryCount] = {5, 14, 6, 7, 12, 23, 24, 25, 26, 27, 28};
+
+const QString NoDate = QStringLiteral("_________");
+const QString NoContest = QStringLiteral("__");
+const QString PrintFailureTitle = QStringLiteral("INFORMAZIONE GENERALE");
+const QString PrintFailureText =
+    QStringLiteral("ATTENZIONE... stampa impossibile a causa di probabili problemi con il font "
+                   "COURIER NEW o con i files di stampa.");
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(alignment);
+    placeTwips(label, l, t, w, 255);
+    return label;
+}
+
+Frame3D *makeFrame(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
+                   int h)
+{
+    auto *frame = new Frame3D(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setText(caption);
+    placeTwips(frame, l, t, w, h);
+    return frame;
+}
+
+Format formatOf(const QObject *box)
+{
+    for (const BoxDesign &d : Boxes) {
+        if (box->objectName() == u"Text" + QString::number(d.number))
+            return d.format;
+    }
+    return Format::None;
+}
+
+} // namespace
+
+Form29 *Form29::open()
+{
+    if (!theWindow) {
+        theWindow = new Form29;
+        theWindow->load();
+    }
+    theWindow->show();
+    theWindow->raise();
+    theWindow->activateWindow();
+    return theWindow;
+}
+
+Form29::Form29()
+{
+    setObjectName(QStringLiteral("Form29"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("STAMPA ENALOTTO (RICEVITORIA)"));
+    setFont(sansSerifFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
+    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    setFixedSize(twipsToPixelsX(7455), twipsToPixelsY(6855));
+
+    auto *p = new Panel3D(this);
+    p->setObjectName(QStringLiteral("Panel3D1"));
+    placeTwips(p, 0, 0, 7455, 6855);
+    Frame3D *frames[4] = {
+        nullptr,
+        makeFrame(p, "Frame3D1", QStringLiteral("INTESTAZIONE"), 120, 120, 6855, 1575),
+        makeFrame(p, "Frame3D2", QStringLiteral("MONTEPREMI"), 120, 1680, 7215, 3255),
+        makeFrame(p, "Frame3D3", QStringLiteral("JACKPOT"), 120, 4920, 7215, 855),
+    };
+
+    makeLabel(frames[2], "Label5", QStringLiteral("TOTALE"), 1920, 360, 1335);
+    makeLabel(frames[3], "Label22", QStringLiteral("TOTALE"), 1920, 360, 1335);
+    for (const RowDesign &row : Rows) {
+        const int base = row.rightBlock ? 3120 : 0;
+        makeLabel(frames[2], row.aiLabel, QStringLiteral("AI"), base, row.top, 375,
+                  Qt::AlignCenter);
+        makeLabel(frames[2], row.captionLabel, QString::fromLatin1(row.caption),
+                  row.rightBlock ? 4320 : 1200, row.top, row.rightBlock ? 990 : 360,
+                  Qt::AlignCenter);
+    }
+
+    QWidget *previous = nullptr;
+    for (const BoxDesign &d : Boxes) {
+        // The bevel panel lies one pixel's worth of twips around the box.
+        auto *bevel = new Panel3D(frames[d.frame]);
+        bevel->setObjectName(QLatin1String(d.bevel));
+        bevel->setBevel(Panel3D::Bevel::Inset);
+        placeTwips(bevel, d.left - 30, d.top - 30, d.width + 60, 285 + 60);
+        auto *box = new TextBox(d.typingLimit, bevel);
+        box->setObjectName(u"Text" + QString::number(d.number));
+        placeTwips(box, 30, 30, d.width, 285);
+        box->installEventFilter(this);
+        m_boxes.insert(d.number, box);
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+    }
+    box(4)->setText(QStringLiteral("0,00"));
+
+    makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 5880, 1815);
+    m_label3 = makeLabel(p, "Label3", QString(), 2040, 5880, 1095);
+    setPaletteColor(m_label3, QPalette::WindowText, Qt::red);
+    makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 6120, 2055);
+    m_label4 = makeLabel(p, "Label4", QString(), 2400, 6120, 375);
+    setPaletteColor(m_label4, QPalette::WindowText, Qt::blue);
+
+    m_command3D1 = new Command3D(QStringLiteral("STAMPA"), p);
+    m_command3D1->setObjectName(QStringLiteral("Command3D1"));
+    placeTwips(m_command3D1, 3240, 5880, 4095, 735);
+    auto *command3D9 = new Command3D(QStringLiteral("^"), p);
+    command3D9->setObjectName(QStringLiteral("Command3D9"));
+    command3D9->setFont(arialFont(9, true));
+    placeTwips(command3D9, 7080, 120, 255, 255);
+    setTabOrder(previous, m_command3D1);
+    setTabOrder(m_command3D1, command3D9);
+    // Command3D9 has no action.
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(500);
+    connect(m_timer1, &QTimer::timeout, this, &Form29::Timer1_Tick);
+    connect(m_command3D1, &QPushButton::clicked, this, &Form29::Command3D1_Click);
+    m_timer1->start();
+}
+
+void Form29::load()
+{
+    centreOnScreen(this);
+    if (const std::optional<QStringList> header = readHeaderFile()) {
+        for (int i = 0; i < 3; ++i)
+            box(i + 1)->setText(header->at(i));
+    }
+}
+
+TextBox *Form29::box(int number) const
+{
+    return m_boxes.value(number);
+}
+
+bool Form29::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *textBox = qobject_cast<TextBox *>(watched);
+    if (!textBox)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Posted, not sent: the focus moves on once this key has been handled.
+            QCoreApplication::postEvent(textBox, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab,
+                                                               Qt::NoModifier));
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        const Format format = formatOf(textBox);
+        if (format != Format::None) {
+            const QString formatted = reformatNumberText(
+                textBox->text(),
+                format == Format::Whole ? NumberFormat::Whole : NumberFormat::TwoDecimals);
+            if (formatted != textBox->text())
+                textBox->setText(formatted);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form29::Timer1_Tick()
+{
+    const QString pool = box(4)->text();
+    if (!pool.isEmpty()) {
+        // Single precision, as the design reads the pool: a text that is not a number (a lone
+        // minus sign while typing, letters) leaves the colours as they are.
+        if (const std::optional<double> value = readLocaleNumber(pool)) {
+            const QColor colour = float(*value) == 0.0f ? paletteColor(PaletteLightGrey)
+                                                        : paletteColor(PaletteWhite);
+            for (const BoxDesign &d : Boxes) {
+                if (d.format != Format::None)
+                    box(d.number)->setBackgroundColor(colour);
+            }
+        }
+    }
+
+    const Form32 *main = Form32::startupWindow();
+    if (main && main->isVisible()) {
+        const DisplayedDraw draw = main->displayedDraw();
+        m_label4->setText(draw.contest);
+        m_label3->setText(draw.date);
+        m_command3D1->setEnabled(true);
+    } else {
+        m_command3D1->setEnabled(false);
+        m_label3->setText(NoDate);
+        m_label4->setText(NoContest);
+    }
+
+    bool filled = true;
+    for (int i = 1; i <= 3; ++i) {
+        filled = filled && !box(i)->text().isEmpty();
+        box(i)->setBackgroundColor(filled ? paletteColor(PaletteWhite)
+                                          : paletteColor(PaletteLightGrey));
+    }
+}
+
+NoticeInput Form29::noticeInput() const
+{
+    NoticeInput in;
+    for (int i = 0; i < 3; ++i)
+        in.header[size_t(i)] = box(i + 1)->text();
+    in.contest = m_label4->text();
+    in.date = m_label3->text();
+    if (const Form32 *main = Form32::startupWindow())
+        in.draw = main->displayedDraw();
+    in.prizePool = box(4)->text();
+    for (int r = 0; r < CategoryCount; ++r) {
+        in.categories[size_t(r)].winners = box(WinnersBoxes[r])->text();
+        in.categories[size_t(r)].amount = box(AmountBoxes[r])->text();
+    }
+    in.jackpot = box(21)->text();
+    const QColor state = box(4)->backgroundColor();
+    if (state == paletteColor(PaletteWhite))
+        in.section = PrizeSection::Table;
+    else if (state == paletteColor(PaletteLightGrey))
+        in.section = PrizeSection::Filler;
+    else
+        in.section = PrizeSection::None;
+    return in;
+}
+
+void Form29::Command3D1_Click()
+{
+    const NoticeInput input = noticeInput();
+    bool printed = writeHeaderFile({input.header[0], input.header[1], input.header[2]});
+    if (printed) {
+        setCursor(Qt::WaitCursor);
+        try {
+            sendToPrinter(noticePrintout(input));
+        } catch (const PrinterError &) {
+            printed = false;
+        }
+    }
+    if (!printed)
+        showMessage(this, PrintFailureTitle, PrintFailureText, MessageIcon::Warning);
+    unsetCursor();
+}

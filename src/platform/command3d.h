@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+// A 3D command button with the classic bevel; "&" in its caption marks the access key.
+// Its caption colour is the palette's ButtonText.
+class Command3D : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit Command3D(const QString &caption, QWidget *parent = nullptr);
+
+    void setTextColor(const QColor &colour);
+    [[nodiscard]] QColor textColor() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+// The design's fonts. MS Sans Serif and Arial are rarely installed on Linux; their metric
+// stand-ins keep captions within the design's sizes.
+[[nodiscard]] QFont sansSerifFont(double points = 8.25, bool bold = true);
+[[nodiscard]] QFont arialFont(double points, bool bold);
+
+// Sets the palette colour of a role, leaving the rest of the widget's palette alone.
+class QWidget;
+void setPaletteColor(QWidget *widget, int role, const QColor &colour);

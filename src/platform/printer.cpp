@@ -1,0 +1,36 @@
+#include "platform/printer.h"
+
+#include "platform/systemprinter.h"
+
+namespace {
+
+Printer *overridePrinter = nullptr;
+
+} // namespace
+
+void RecordingPrinter::apply(const PrintOp &op)
+{
+    if (failAt >= 0 && ops.size() >= failAt)
+        throw PrinterError("recording printer: simulated failure");
+    ops.append(op);
+}
+
+Printer &activePrinter()
+{
+    if (overridePrinter)
+        return *overridePrinter;
+    static SystemPrinter systemPrinter;
+    return systemPrinter;
+}
+
+void setActivePrinter(Printer *printer)
+{
+    overridePrinter = printer;
+}
+
+void sendToPrinter(const PrintJob &job)
+{
+    Printer &printer = activePrinter();
+    for (const PrintOp &op : job.ops())
+        printer.apply(op);
+}
