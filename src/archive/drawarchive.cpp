@@ -75,7 +75,6 @@ ArchiveScan scanArchive(QIODevice &file)
     }
     if (records > MaxArchiveRecords) {
         scan.status = ArchiveScan::Status::TooLarge;
-        scan.records = MaxArchiveRecords;
         return scan;
     }
     scan.records = int(records);

@@ -1,0 +1,120 @@
+#pragma once
+
+// Shared helpers for the window tests: a fresh working directory per test, archives built
+// from draw lists, and a watcher that answers message boxes and remembers what they said.
+
+#include "main_window/form32.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+// Makes a fresh temporary directory the current one, and restores the old one at the end.
+class WorkDir
+{
+public:
+    WorkDir() : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(m_dir.path());
+    }
+    ~WorkDir()
+    {
+        QDir::setCurrent(m_previous);
+    }
+    [[nodiscard]] QString path() const { return m_dir.path(); }
+    [[nodiscard]] QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// One 25-byte record: date, six numbers in file order, Jolly, SuperStar.
+inline QByteArray record(const char *date, const char *numbers12, const char *jolly = "00",
+                         const char *superStar = "00")
+{
+    QByteArray r = QByteArray(date).leftJustified(9, ' ', true) + numbers12 + jolly + superStar;
+    Q_ASSERT(r.size() == 25);
+    return r;
+}
+
+// n records dated "ddMMMYYYY", `year` for all; numbers vary so each record is recognisable.
+inline QByteArray yearOfRecords(int year, int n)
+{
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i) {
+        const QByteArray day = QByteArray::number(i % 28 + 1).rightJustified(2, '0');
+        const QByteArray first = QByteArray::number(i % 80 + 1).rightJustified(2, '0');
+        const QByteArray date = day + "GEN" + QByteArray::number(year);
+        const QByteArray numbers = first + "8182838485";
+        bytes += record(date.constData(), numbers.constData(), "86", "87");
+    }
+    return bytes;
+}
+
+inline void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+inline QByteArray readFile(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Closes every modal message box that appears while it lives, remembering each one.
+class MessageBoxWatcher
+{
+public:
+    struct Seen
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    MessageBoxWatcher()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.push_back({box->windowTitle(), box->text(), box->icon()});
+            box->accept();
+        });
+        m_timer.start(5);
+    }
+
+    std::vector<Seen> seen;
+
+private:
+    QTimer m_timer;
+};
+
+template <typename T> T *child(QWidget *window, const char *name)
+{
+    return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+// Closes and deletes every top-level window, so each test starts with none.
+inline void closeAllWindows()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isWindow() && !qobject_cast<QMessageBox *>(w))
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->testAttribute(Qt::WA_DeleteOnClose))
+            delete w;
+    }
+}
