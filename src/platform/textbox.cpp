@@ -1,34 +1,37 @@
 #include "platform/textbox.h"
 
-#include <QValidator>
-
-namespace {
-
-// Refuses an edit that would make the text longer than the limit, unless it does not grow
-// a text that is already longer (so such a text can still be shortened).
-class TypingLimit : public QValidator
-{
-public:
-    TypingLimit(const TextBox *box, QObject *parent) : QValidator(parent), m_box(box) {}
-
-    State validate(QString &input, int &) const override
-    {
-        if (input.size() <= m_box->typingLimit() || input.size() <= m_box->text().size())
-            return Acceptable;
-        return Invalid;
-    }
-
-private:
-    const TextBox *m_box;
-};
-
-} // namespace
+#include <QEvent>
 
 TextBox::TextBox(int typingLimit, QWidget *parent) : QLineEdit(parent), m_typingLimit(typingLimit)
 {
-    setValidator(new TypingLimit(this, this));
     setFrame(false);
     setBackgroundColor(Qt::white);
+}
+
+bool TextBox::event(QEvent *event)
+{
+    // Every way a user adds text (keys, input methods, paste from the keyboard, the context
+    // menu or the mouse, drops) arrives as one of these events; an edit that grows the text
+    // past the limit is taken back. Text set by the program never passes here.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonRelease:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        break;
+    default:
+        return QLineEdit::event(event);
+    }
+    const QString before = text();
+    const int cursor = cursorPosition();
+    const bool handled = QLineEdit::event(event);
+    const QString after = text();
+    if (after.size() > m_typingLimit && after.size() > before.size()) {
+        setText(before);
+        setCursorPosition(cursor);
+    }
+    return handled;
 }
 
 void TextBox::setBackgroundColor(const QColor &colour)

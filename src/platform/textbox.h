@@ -16,6 +16,9 @@ public:
     void setBackgroundColor(const QColor &colour);
     [[nodiscard]] QColor backgroundColor() const;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     int m_typingLimit;
 };

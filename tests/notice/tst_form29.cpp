@@ -1,1 +1,379 @@
-int main() { return 0; }
+#include "app/program.h"
+#include "notice/form29.h"
+#include "platform/printer.h"
+#include "platform/textbox.h"
+#include "testutil.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+class TestForm29 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensWithDesignValues();
+    void enterMovesFocus_data();
+    void enterMovesFocus();
+    void reformatOnLeaving_data();
+    void reformatOnLeaving();
+    void typingLimitBoundsTypingOnly();
+    void prizePoolColours();
+    void headerColours_data();
+    void headerColours();
+    void followsMainWindow();
+    void headerFile_data();
+    void headerFile();
+    void reopenResetsButKeepsStoredHeader();
+    void printStoresHeaderAndPrints();
+    void printFailure_data();
+    void printFailure();
+
+private:
+    Form29 *m_form = nullptr;
+    std::unique_ptr<WorkDir> m_dir;
+    RecordingPrinter m_printer;
+
+    TextBox *box(int n) const
+    {
+        return child<TextBox>(m_form, QByteArray("Text" + QByteArray::number(n)).constData());
+    }
+    QString label(const char *name) const { return child<QLabel>(m_form, name)->text(); }
+    void openForm();
+    void tick() { QTest::qWait(600); }
+};
+
+void TestForm29::initTestCase()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+void TestForm29::init()
+{
+    m_dir = std::make_unique<WorkDir>();
+    writeFile(u"se"_s, yearOfRecords(2019, 3) + yearOfRecords(2020, 5));
+    m_printer = RecordingPrinter();
+    setActivePrinter(&m_printer);
+}
+
+void TestForm29::cleanup()
+{
+    closeAllWindows();
+    setActivePrinter(nullptr);
+    m_dir.reset();
+    m_form = nullptr;
+}
+
+void TestForm29::openForm()
+{
+    QVERIFY(startProgram());
+    child<QPushButton>(Form32::startupWindow(), "Command3D26")->click();
+    m_form = Form29::open();
+    QApplication::setActiveWindow(m_form);
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void TestForm29::opensWithDesignValues()
+{
+    openForm();
+    QCOMPARE(m_form->windowTitle(), u"STAMPA ENALOTTO (RICEVITORIA)"_s);
+    QCOMPARE(box(4)->text(), u"0,00"_s);
+    QCOMPARE(box(1)->text(), QString());
+    QCOMPARE(box(5)->backgroundColor(), QColor(Qt::white));
+    QCOMPARE(child<QWidget>(m_form, "Text21")->parentWidget()->objectName(), u"Panel3D14"_s);
+    QCOMPARE(box(10)->mapTo(m_form, QPoint()), QPoint(8 + 24, 112 + 128)); // twips / 15
+    tick();
+    // The default "0,00" greys the 24 prize boxes at the first tick; the header stays grey.
+    for (int n : {4, 5, 19, 21, 28})
+        QCOMPARE(box(n)->backgroundColor(), QColor(192, 192, 192));
+    QCOMPARE(box(1)->backgroundColor(), QColor(192, 192, 192));
+    QCOMPARE(label("Label4"), u"5"_s);
+}
+
+void TestForm29::enterMovesFocus_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("mainVisible");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("header-to-header") << 1 << true << u"Text2"_s;
+    QTest::newRow("pool-to-first-winners") << 4 << true << u"Text8"_s;
+    QTest::newRow("winners-to-amount") << 8 << true << u"Text5"_s;
+    QTest::newRow("left-block-to-right-block") << 12 << true << u"Text15"_s;
+    QTest::newRow("last-amount-to-jackpot") << 28 << true << u"Text21"_s;
+    QTest::newRow("jackpot-to-stampa") << 21 << true << u"Command3D1"_s;
+    QTest::newRow("jackpot-to-caret-when-disabled") << 21 << false << u"Command3D9"_s;
+}
+
+void TestForm29::enterMovesFocus()
+{
+    QFETCH(int, from);
+    QFETCH(bool, mainVisible);
+    QFETCH(QString, to);
+    openForm();
+    if (!mainVisible)
+        Form32::startupWindow()->hide();
+    tick();
+    box(from)->setFocus();
+    QTest::keyClicks(box(from), u"7"_s);
+    QTest::keyClick(box(from), Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), to);
+    QVERIFY(!box(from)->text().contains(u'\r'));
+    QVERIFY(!box(from)->text().contains(u'\n'));
+}
+
+void TestForm29::reformatOnLeaving_data()
+{
+    QTest::addColumn<int>("boxNumber");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("amount-25000") << 5 << u"25000"_s << u"25.000,00"_s;
+    QTest::newRow("amount-zero") << 7 << u"0"_s << u"0,00"_s;
+    QTest::newRow("amount-letters") << 23 << u"abc"_s << u"abc"_s;
+    QTest::newRow("winners-1500") << 11 << u"1500"_s << u"1.500"_s;
+    QTest::newRow("winners-zero-empties") << 8 << u"0"_s << QString();
+    QTest::newRow("winners-letters") << 9 << u"xy"_s << u"xy"_s;
+    QTest::newRow("winners-beyond-typing-limit") << 10 << u"12345"_s << u"12.345"_s;
+    QTest::newRow("header-never-formatted") << 1 << u"1500"_s << u"1500"_s;
+}
+
+void TestForm29::reformatOnLeaving()
+{
+    QFETCH(int, boxNumber);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    openForm();
+    TextBox *b = box(boxNumber);
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, typed);
+    QCOMPARE(b->text(), typed);
+    box(boxNumber == 21 ? 1 : 21)->setFocus();
+    QCOMPARE(b->text(), shown);
+    // Leaving it again changes nothing.
+    b->setFocus();
+    box(boxNumber == 21 ? 1 : 21)->setFocus();
+    QCOMPARE(b->text(), shown);
+}
+
+void TestForm29::typingLimitBoundsTypingOnly()
+{
+    openForm();
+    TextBox *b = box(10); // typing limit 5
+    b->setFocus();
+    QTest::keyClicks(b, u"1234567"_s);
+    QCOMPARE(b->text(), u"12345"_s);
+    box(11)->setFocus();
+    QCOMPARE(b->text(), u"12.345"_s);
+    // A longer text can still be shortened, but not lengthened by typing.
+    b->setFocus();
+    b->end(false);
+    QTest::keyClick(b, Qt::Key_9);
+    QCOMPARE(b->text(), u"12.345"_s);
+    QTest::keyClick(b, Qt::Key_Backspace);
+    QCOMPARE(b->text(), u"12.34"_s);
+}
+
+void TestForm29::prizePoolColours()
+{
+    openForm();
+    tick();
+    QCOMPARE(box(5)->backgroundColor(), QColor(192, 192, 192));
+    box(4)->setFocus();
+    box(4)->selectAll();
+    QTest::keyClicks(box(4), u"100"_s);
+    tick(); // still in the box: the tick sees the typed text
+    QVERIFY(box(4)->hasFocus());
+    for (int n : {4, 5, 8, 13, 22, 21, 28})
+        QCOMPARE(box(n)->backgroundColor(), QColor(Qt::white));
+    box(4)->clear();
+    tick();
+    QCOMPARE(box(5)->backgroundColor(), QColor(Qt::white));
+    QTest::keyClicks(box(4), u"-"_s); // not a number yet: colours stay
+    tick();
+    QCOMPARE(box(5)->backgroundColor(), QColor(Qt::white));
+    box(4)->setText(u"0,00"_s);
+    tick();
+    QCOMPARE(box(5)->backgroundColor(), QColor(192, 192, 192));
+}
+
+void TestForm29::headerColours_data()
+{
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QList<bool>>("white");
+    QTest::newRow("all-empty") << QStringList{{}, {}, {}} << QList<bool>{false, false, false};
+    QTest::newRow("first-only") << QStringList{u"A"_s, {}, {}} << QList<bool>{true, false, false};
+    QTest::newRow("gap-in-second") << QStringList{u"A"_s, {}, u"C"_s}
+                                   << QList<bool>{true, false, false};
+    QTest::newRow("first-empty-others-filled") << QStringList{{}, u"B"_s, u"C"_s}
+                                               << QList<bool>{false, false, false};
+    QTest::newRow("blanks-count-as-filled") << QStringList{u" "_s, u"  "_s, u" "_s}
+                                            << QList<bool>{true, true, true};
+}
+
+void TestForm29::headerColours()
+{
+    QFETCH(QStringList, header);
+    QFETCH(QList<bool>, white);
+    openForm();
+    for (int i = 0; i < 3; ++i)
+        box(i + 1)->setText(header[i]);
+    tick();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(box(i + 1)->backgroundColor(), white[i] ? QColor(255, 255, 255)
+                                                         : QColor(192, 192, 192));
+}
+
+void TestForm29::followsMainWindow()
+{
+    openForm();
+    Form32 *main = Form32::startupWindow();
+    tick();
+    QCOMPARE(label("Label3"), u"05GEN2020"_s);
+    QCOMPARE(label("Label4"), u"5"_s);
+    child<QScrollBar>(main, "VScroll1")->setValue(0);
+    QTRY_COMPARE_WITH_TIMEOUT(label("Label3"), u"01GEN2019"_s, 600);
+    QCOMPARE(label("Label4"), u"__"_s);
+    QVERIFY(child<QPushButton>(m_form, "Command3D1")->isEnabled());
+
+    // A further main window is never followed.
+    child<QPushButton>(main, "Command3D8")->click();
+    tick();
+    QCOMPARE(label("Label3"), u"01GEN2019"_s);
+
+    main->hide();
+    QTRY_COMPARE_WITH_TIMEOUT(label("Label3"), u"_________"_s, 600);
+    QCOMPARE(label("Label4"), u"__"_s);
+    QVERIFY(!child<QPushButton>(m_form, "Command3D1")->isEnabled());
+    main->show();
+    QTRY_COMPARE_WITH_TIMEOUT(label("Label3"), u"01GEN2019"_s, 600);
+    main->close();
+    QTRY_COMPARE_WITH_TIMEOUT(label("Label3"), u"_________"_s, 600);
+    QVERIFY(!child<QPushButton>(m_form, "Command3D1")->isEnabled());
+}
+
+void TestForm29::headerFile_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "<none>": no file, "<dir>": a folder
+    QTest::addColumn<QStringList>("header");
+    const QStringList empty{{}, {}, {}};
+    QTest::newRow("missing") << QByteArray("<none>") << empty;
+    QTest::newRow("a-folder") << QByteArray("<dir>") << empty;
+    QTest::newRow("two-lines") << QByteArray("\"a\"\r\n\"b\"\r\n") << empty;
+    QTest::newRow("comma-inside-quotes")
+        << QByteArray("\"BAR, TABACCHI\"\r\n\"\"\r\n\"x\"\r\n")
+        << QStringList{u"BAR, TABACCHI"_s, QString(), u"x"_s};
+    QTest::newRow("three-on-one-line")
+        << QByteArray("\"a\",\"b\",\"c\"\r\n") << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("forty-characters")
+        << QByteArray("\"" + QByteArray(40, 'Z') + "\"\r\n\"b\"\r\n\"c\"\r\n")
+        << QStringList{QString(30, u'Z'), u"b"_s, u"c"_s};
+    QTest::newRow("accented")
+        << QByteArray("\"CAFF\xc8 \xc0 CITT\xc0\"\r\n\"\"\r\n\"\"\r\n")
+        << QStringList{u"CAFF\u00c8 \u00c0 CITT\u00c0"_s, QString(), QString()};
+    QTest::newRow("one-megabyte") << QByteArray(1 << 20, 'x') << empty;
+}
+
+void TestForm29::headerFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, header);
+    if (file == "<dir>")
+        QVERIFY(QDir().mkdir(u"13"_s));
+    else if (file != "<none>")
+        writeFile(u"13"_s, file);
+    MessageBoxWatcher boxes;
+    openForm();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(box(i + 1)->text(), header[i]);
+    QVERIFY(boxes.seen.empty());
+}
+
+void TestForm29::reopenResetsButKeepsStoredHeader()
+{
+    openForm();
+    box(1)->setText(u"RICEVITORIA"_s);
+    box(5)->setText(u"1,00"_s);
+    QCOMPARE(Form29::open(), m_form); // already open: same window, nothing reloaded
+    QCOMPARE(box(5)->text(), u"1,00"_s);
+    child<QPushButton>(m_form, "Command3D1")->click(); // stores the header
+    m_form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_form = Form29::open();
+    QCOMPARE(box(1)->text(), u"RICEVITORIA"_s);
+    QCOMPARE(box(5)->text(), QString());
+    QCOMPARE(box(4)->text(), u"0,00"_s);
+}
+
+void TestForm29::printStoresHeaderAndPrints()
+{
+    openForm();
+    box(1)->setText(u"RICEVITORIA \"IL QUADRIFOGLIO\""_s);
+    box(2)->setText(QString());
+    box(3)->setText(u"VIA VERDI, 3"_s);
+    box(4)->setText(u"1.000,00"_s);
+    box(8)->setText(u"1"_s);
+    box(5)->setText(u"500,00"_s);
+    tick();
+    child<QPushButton>(m_form, "Command3D1")->click();
+    QCOMPARE(readFile(u"13"_s),
+             QByteArray("\"RICEVITORIA \"IL QUADRIFOGLIO\"\"\r\n\"\"\r\n\"VIA VERDI, 3\"\r\n"));
+    const QStringList lines = printedMarkup(m_printer.ops);
+    QCOMPARE(lines.size(), 10 + 13 + 1);
+    QCOMPARE(lines[1], u" RICEVITORIA \"IL QUADRIFOGLIO\""_s);
+    QCOMPARE(lines[5], u" Concorso SUPER ENALOTTO n\u00b0 [b]5[/b]"_s);
+    QCOMPARE(lines[6], u"   COLONNA VINC.DEL [b]05GEN2020[/b]"_s);
+    QCOMPARE(lines[11], u" MONTEPREMI: Euro [b]     1.000,00[/b]"_s);
+    QCOMPARE(lines[12], u" AI ( 1) 6 Euro [b]         500,00[/b]"_s);
+    QCOMPARE(m_form->cursor().shape(), Qt::ArrowCursor);
+
+    // Read back whole at the next opening, inner quotes included.
+    m_form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_form = Form29::open();
+    QCOMPARE(box(1)->text(), u"RICEVITORIA \"IL QUADRIFOGLIO\""_s);
+    QCOMPARE(box(3)->text(), u"VIA VERDI, 3"_s);
+}
+
+void TestForm29::printFailure_data()
+{
+    QTest::addColumn<bool>("headerFolder");
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<int>("opsPrinted");
+    QTest::newRow("13-cannot-be-written") << true << -1 << 0;
+    QTest::newRow("no-printer") << false << 0 << 0;
+    QTest::newRow("printer-fails-midway") << false << 12 << 12;
+}
+
+void TestForm29::printFailure()
+{
+    QFETCH(bool, headerFolder);
+    QFETCH(int, failAt);
+    QFETCH(int, opsPrinted);
+    if (headerFolder)
+        QVERIFY(QDir().mkdir(u"13"_s));
+    m_printer.failAt = failAt;
+    openForm();
+    box(1)->setText(u"A"_s);
+    MessageBoxWatcher boxes;
+    child<QPushButton>(m_form, "Command3D1")->click();
+    QCOMPARE(boxes.seen.size(), size_t(1));
+    QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
+    QCOMPARE(boxes.seen[0].icon, QMessageBox::Warning);
+    QCOMPARE(boxes.seen[0].text,
+             u"ATTENZIONE... stampa impossibile a causa di probabili problemi con il font "
+             "COURIER NEW o con i files di stampa."_s);
+    QCOMPARE(m_printer.ops.size(), opsPrinted);
+    QCOMPARE(m_form->cursor().shape(), Qt::ArrowCursor);
+    if (!headerFolder)
+        QCOMPARE(readFile(u"13"_s), QByteArray("\"A\"\r\n\"\"\r\n\"\"\r\n"));
+    QVERIFY(m_form->isVisible());
+}
+
+QTEST_MAIN(TestForm29)
+#include "tst_form29.moc"
