@@ -95,7 +95,9 @@ std::optional<QStringList> readHeaderFile()
 bool writeHeaderFile(const QStringList &lines)
 {
     QSaveFile file(QString::fromLatin1(HeaderFileName));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, size limit) shows here: a buffered one
+    // is flushed inside commit(), which does not notice that only part of it reached the disk.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = headerFileBytes(lines);
     if (file.write(bytes) != bytes.size()) {

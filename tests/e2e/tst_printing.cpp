@@ -1,1 +1,260 @@
-int main() { return 0; }
+// End-to-end printing through the system's default printer. Needs a CUPS scheduler with a
+// cups-pdf queue as the default (scripts/test-printer.sh); ENALOTTO_PDF_DIR names the folder
+// where the queue leaves its PDF files. Without it the printing cases are skipped.
+
+#include "app/program.h"
+#include "notice/form29.h"
+#include "testutil.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QScrollBar>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void combinationPage();
+    void noticePage();
+    void noPrinterPrintsNothing();
+
+private:
+    QString pdfDir() const { return qEnvironmentVariable("ENALOTTO_PDF_DIR"); }
+    QStringList pdfs() const;
+    QString waitForNewPdf(const QStringList &before) const;
+    static QString run(const QString &program, const QStringList &args);
+    Form32 *startOnSample(WorkDir &dir);
+};
+
+void TestPrinting::initTestCase()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+void TestPrinting::cleanup()
+{
+    closeAllWindows();
+}
+
+QStringList TestPrinting::pdfs() const
+{
+    QStringList files;
+    QDirIterator it(pdfDir(), {u"*.pdf"_s}, QDir::Files);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+QString TestPrinting::waitForNewPdf(const QStringList &before) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 60000) {
+        for (const QString &file : pdfs()) {
+            // cups-pdf writes the file in place; wait until it stops growing.
+            if (!before.contains(file)) {
+                qint64 size = -1;
+                while (QFileInfo(file).size() != size) {
+                    size = QFileInfo(file).size();
+                    QTest::qWait(300);
+                }
+                return file;
+            }
+        }
+        QTest::qWait(200);
+    }
+    return QString();
+}
+
+QString TestPrinting::run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+Form32 *TestPrinting::startOnSample(WorkDir &)
+{
+    if (!QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), u"se"_s))
+        return nullptr;
+    return startProgram() ? Form32::startupWindow() : nullptr;
+}
+
+// The column of each word of the page, counted from a word whose column is known.
+static QMultiMap<QString, int> wordColumns(const QString &pdf, double pitch, const QString &anchor,
+                                           int anchorColumn)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression word(u"<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"_s);
+    QList<std::pair<double, QString>> words;
+    double anchorX = -1;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({m.captured(1).toDouble(), m.captured(2)});
+        if (anchorX < 0 && m.captured(2) == anchor)
+            anchorX = m.captured(1).toDouble();
+    }
+    QMultiMap<QString, int> columns;
+    for (const auto &[x, text] : words)
+        columns.insert(text, anchorColumn + int(std::lround((x - anchorX) / pitch)));
+    return columns;
+}
+
+// The page's text lines, trailing blanks and the blank lines at the page's end removed.
+static QStringList pageLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+        line.remove(u'\f');
+    }
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
+    return lines;
+}
+
+void TestPrinting::combinationPage()
+{
+    if (pdfDir().isEmpty())
+        QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
+    WorkDir dir;
+    Form32 *w = startOnSample(dir);
+    QVERIFY(w);
+    const QStringList before = pdfs();
+    child<QPushButton>(w, "Command3D1")->click();
+    const QString pdf = waitForNewPdf(before);
+    QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
+
+    const DisplayedDraw d = w->displayedDraw();
+    const QString numbers = QStringList(d.numbers.begin(), d.numbers.end()).join(u' ');
+    QStringList lines;
+    for (const QString &line : pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s})))
+        lines << line.simplified();
+    QCOMPARE(lines, (QStringList{u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s + d.date,
+                                 QString(),
+                                 numbers + u" NUMERO JOLLY "_s + d.jolly +
+                                     u" NUMERO SUPERSTAR "_s + d.superStar}));
+
+    // Columns from the words' positions: 11-point Courier is 6.6 points a column, and the
+    // first number stands in column 16.
+    const QMultiMap<QString, int> columns = wordColumns(pdf, 6.6, d.numbers[0], 16);
+    QCOMPARE(columns.value(u"COMBINAZIONE"_s), 18);
+    QCOMPARE(columns.value(d.date), 59);
+    for (int k = 1; k < 6; ++k)
+        QVERIFY(columns.values(d.numbers[size_t(k)]).contains(16 + 3 * k));
+    QVERIFY(columns.values(d.jolly).contains(48));
+    QVERIFY(columns.values(d.superStar).contains(69));
+    QCOMPARE(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), true);
+}
+
+void TestPrinting::noticePage()
+{
+    if (pdfDir().isEmpty())
+        QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
+    WorkDir dir;
+    Form32 *w = startOnSample(dir);
+    QVERIFY(w);
+    Form29 *form = Form29::open();
+    const std::pair<const char *, const char *> values[] = {
+        {"Text1", "RICEVITORIA DEL CORSO"}, {"Text2", "TABACCHI"}, {"Text3", "VIA ROMA 1"},
+        {"Text4", "12.345.678,90"},         {"Text8", "1"},        {"Text5", "1.000.000,00"},
+        {"Text15", "2"},                    {"Text23", "50.000,00"},
+        {"Text21", "81.300.000,00"},
+    };
+    for (const auto &[name, text] : values)
+        child<QLineEdit>(form, name)->setText(QString::fromUtf8(text));
+    QTest::qWait(700); // one tick: labels and the prize table state
+    const QStringList before = pdfs();
+    child<QPushButton>(form, "Command3D1")->click();
+    const QString pdf = waitForNewPdf(before);
+    QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
+
+    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+    const QStringList lines = pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
+    const DisplayedDraw d = w->displayedDraw();
+    QStringList trimmed;
+    for (const QString &line : lines) {
+        if (!line.trimmed().isEmpty())
+            trimmed << line.simplified();
+    }
+    const QStringList expected{
+        u"******************************"_s,
+        u"RICEVITORIA DEL CORSO"_s,
+        u"TABACCHI"_s,
+        u"VIA ROMA 1"_s,
+        u"******************************"_s,
+        u"Concorso SUPER ENALOTTO n\u00b0 "_s + d.contest,
+        u"COLONNA VINC.DEL "_s + d.date,
+        QStringList(d.numbers.begin(), d.numbers.end()).join(u' ') + u" N\u00b0JOLLY "_s + d.jolly,
+        u"N\u00b0 SUPERSTAR "_s + d.superStar,
+        u"MONTEPREMI: Euro 12.345.678,90"_s,
+        u"AI ( 1) 6 Euro 1.000.000,00"_s,
+        u"AI ( ) 5+ Euro"_s,
+        u"AI ( ) 5 Euro"_s,
+        u"AI ( ) 4 Euro"_s,
+        u"AI ( ) 3 Euro"_s,
+        u"AI ( 2) 5S Euro 50.000,00"_s,
+        u"AI ( ) 4S Euro"_s,
+        u"AI ( ) 3S Euro"_s,
+        u"AI ( ) 2S Euro"_s,
+        u"AI ( ) 1S Euro"_s,
+        u"AI ( ) 0S Euro"_s,
+        u"JACKPOT: Euro 81.300.000,00"_s,
+        u"Elaborazione e stampa dati su PC programma VUR! PRO"_s,
+    };
+    QCOMPARE(trimmed, expected);
+
+    // Styles: values bold, SuperStar rows italic (their values bold italic), labels regular.
+    const QString fonts = run(u"pdffonts"_s, {pdf});
+    for (const char *face : {"Mono\n", "Mono-Bold", "Mono-Italic", "Mono-BoldItalic"})
+        QVERIFY2(fonts.contains(QString::fromLatin1(face).remove(u'\n')), qPrintable(fonts));
+    const QString xml = run(u"pdftohtml"_s, {u"-xml"_s, u"-i"_s, u"-stdout"_s, pdf});
+    QVERIFY2(xml.contains(u"<b>"_s + d.contest), qPrintable(xml));
+    QVERIFY(xml.contains(u"<b>81.300.000,00"_s) || xml.contains(u"<b> 81.300.000,00"_s) ||
+            xml.contains(u"<b>   81.300.000,00"_s));
+    QVERIFY(xml.contains(u"<i>"_s));
+}
+
+void TestPrinting::noPrinterPrintsNothing()
+{
+    if (qEnvironmentVariable("CUPS_SERVER").isEmpty())
+        QSKIP("runs with CUPS_SERVER pointing at a socket that does not exist");
+    WorkDir dir;
+    Form32 *w = startOnSample(dir);
+    QVERIFY(w);
+    const QString date = w->drawDate();
+    MessageBoxWatcher boxes;
+    child<QPushButton>(w, "Command3D1")->click();
+    QTest::qWait(100);
+    QVERIFY(boxes.seen.empty());
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->drawDate(), date);
+
+    // The notice, on the other hand, tells the user, and still stores the header.
+    Form29 *form = Form29::open();
+    child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
+    QTest::qWait(600);
+    child<QPushButton>(form, "Command3D1")->click();
+    QCOMPARE(boxes.seen.size(), size_t(1));
+    QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
+    QCOMPARE(readFile(u"13"_s), QByteArray("\"RICEVITORIA\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"

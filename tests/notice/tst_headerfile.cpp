@@ -1,6 +1,9 @@
 #include "notice/headerfile.h"
 #include "testutil.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Qt::StringLiterals;
 
 class TestHeaderFile : public QObject
@@ -95,14 +98,18 @@ void TestHeaderFile::replaceIsAtomic()
     WorkDir dir;
     const QByteArray old("\"old\"\r\n\"\"\r\n\"\"\r\n");
     writeFile(u"13"_s, old);
-    // A folder that cannot take the temporary file: the old "13" must stay whole.
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool written = writeHeaderFile({u"new"_s, QString(), QString()});
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-    if (written)
-        QSKIP("running as a user that may write anywhere; covered by the window tests");
+    // A file size limit makes the write fail half-way, even for root.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 20;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeHeaderFile({QString(30, u'N'), QString(30, u'M'), u"x"_s});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY(!written);
     QCOMPARE(readFile(u"13"_s), old);
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{u"13"_s}); // no temporary file left
 }
 
 QTEST_GUILESS_MAIN(TestHeaderFile)
