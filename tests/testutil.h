@@ -20,14 +20,8 @@
 class WorkDir
 {
 public:
-    WorkDir() : m_previous(QDir::currentPath())
-    {
-        QDir::setCurrent(m_dir.path());
-    }
-    ~WorkDir()
-    {
-        QDir::setCurrent(m_previous);
-    }
+    WorkDir() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    ~WorkDir() { QDir::setCurrent(m_previous); }
     [[nodiscard]] QString path() const { return m_dir.path(); }
     [[nodiscard]] QString filePath(const QString &name) const { return m_dir.filePath(name); }
 

@@ -23,13 +23,20 @@ bool save(QWidget *window, const QString &dir, const QString &name)
 void fillSampleNotice(QWidget *form29)
 {
     const std::pair<const char *, const char *> values[] = {
-        {"Text1", "RICEVITORIA DEL CORSO"}, {"Text2", "TABACCHI E GIORNALI"},
-        {"Text3", "VIA DELLE ROSE 1"},      {"Text4", "12.345.678,90"},
-        {"Text8", ""},                      {"Text5", "0,00"},
-        {"Text13", "1"},                    {"Text14", "512.345,67"},
-        {"Text9", "12"},                    {"Text6", "31.234,56"},
-        {"Text10", "1.102"},                {"Text7", "345,67"},
-        {"Text11", "45.210"},               {"Text12", "28,90"},
+        {"Text1", "RICEVITORIA DEL CORSO"},
+        {"Text2", "TABACCHI E GIORNALI"},
+        {"Text3", "VIA DELLE ROSE 1"},
+        {"Text4", "12.345.678,90"},
+        {"Text8", ""},
+        {"Text5", "0,00"},
+        {"Text13", "1"},
+        {"Text14", "512.345,67"},
+        {"Text9", "12"},
+        {"Text6", "31.234,56"},
+        {"Text10", "1.102"},
+        {"Text7", "345,67"},
+        {"Text11", "45.210"},
+        {"Text12", "28,90"},
         {"Text21", "81.300.000,00"},
     };
     for (const auto &[name, text] : values) {

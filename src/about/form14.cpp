@@ -14,8 +14,8 @@ namespace {
 
 QPointer<Form14> theWindow;
 
-QLabel *makeText(QWidget *parent, const char *name, const QString &text, int l, int t, int w,
-                 int h, Qt::Alignment alignment)
+QLabel *makeText(QWidget *parent, const char *name, const QString &text, int l, int t, int w, int h,
+                 Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));

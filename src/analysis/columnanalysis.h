@@ -21,9 +21,9 @@ struct ColumnAnalysis
 
     friend bool operator==(const ColumnAnalysis &a, const ColumnAnalysis &b)
     {
-        return a.NPARI == b.NPARI && a.NDISP == b.NDISP && a.INTE == b.INTE &&
-               a.CONS == b.CONS && a.SOMMA == b.SOMMA && a.MIN == b.MIN && a.MAS == b.MAS &&
-               a.EST == b.EST && a.GP == b.GP && a.GD == b.GD;
+        return a.NPARI == b.NPARI && a.NDISP == b.NDISP && a.INTE == b.INTE && a.CONS == b.CONS &&
+               a.SOMMA == b.SOMMA && a.MIN == b.MIN && a.MAS == b.MAS && a.EST == b.EST &&
+               a.GP == b.GP && a.GD == b.GD;
     }
 };
 

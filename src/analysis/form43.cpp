@@ -38,8 +38,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int
 
 // A frame with its value panel at 120, 240 inside it.
 Panel3D *makeValue(QWidget *parent, const char *frameName, const QString &caption,
-                   const char *panelName, int l, int t, int w, int panelWidth,
-                   const QColor &colour)
+                   const char *panelName, int l, int t, int w, int panelWidth, const QColor &colour)
 {
     auto *frame = new Frame3D(parent);
     frame->setObjectName(QLatin1String(frameName));
@@ -115,16 +114,16 @@ Form43::Form43()
                        1455, Qt::red);
     m_gp = makeValue(p, "Frame3D10", QStringLiteral("GRUPPI PARI"), "GP", 120, 2280, 1815, 1575,
                      Qt::red);
-    m_gd = makeValue(p, "Frame3D11", QStringLiteral("GRUPPI DISPARI"), "GD", 2040, 2280, 1815,
-                     1575, Qt::red);
+    m_gd = makeValue(p, "Frame3D11", QStringLiteral("GRUPPI DISPARI"), "GD", 2040, 2280, 1815, 1575,
+                     Qt::red);
     m_cons = makeValue(p, "Frame3D5", QStringLiteral("CONSECUTIVITA'"), "CONS", 3960, 2280, 1815,
                        1575, Qt::red);
-    m_min = makeValue(p, "CGFG", QStringLiteral("INT. MINIMO"), "MIN", 120, 3120, 1815, 1575,
+    m_min =
+        makeValue(p, "CGFG", QStringLiteral("INT. MINIMO"), "MIN", 120, 3120, 1815, 1575, Qt::red);
+    m_mas = makeValue(p, "Frame3D8", QStringLiteral("INT. MASSIMO"), "MAS", 2040, 3120, 1815, 1575,
                       Qt::red);
-    m_mas = makeValue(p, "Frame3D8", QStringLiteral("INT. MASSIMO"), "MAS", 2040, 3120, 1815,
-                      1575, Qt::red);
-    m_est = makeValue(p, "Frame3D9", QStringLiteral("INT. ESTERNO"), "EST", 3960, 3120, 1815,
-                      1575, Qt::red);
+    m_est = makeValue(p, "Frame3D9", QStringLiteral("INT. ESTERNO"), "EST", 3960, 3120, 1815, 1575,
+                      Qt::red);
 
     auto *command3D3 = new Command3D(QStringLiteral("&COPIA"), p);
     command3D3->setObjectName(QStringLiteral("Command3D3"));

@@ -37,8 +37,8 @@ bool ReadDraw(QIODevice &file, int n)
 
     std::array<QByteArray, 9> numbers;
     for (int k = 1; k <= 6; ++k) {
-        numbers[size_t(k)] = QByteArray(record + DrawRecord::NumbersOffset + (k - 1) * 2,
-                                         DrawRecord::NumberWidth);
+        numbers[size_t(k)] =
+            QByteArray(record + DrawRecord::NumbersOffset + (k - 1) * 2, DrawRecord::NumberWidth);
     }
     sortNumberTexts(numbers);
     numbers[7] = QByteArray(record + DrawRecord::JollyOffset, DrawRecord::NumberWidth);

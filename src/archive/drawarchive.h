@@ -45,7 +45,8 @@ void sortNumberTexts(std::array<QByteArray, 9> &texts);
 
 struct ArchiveScan
 {
-    enum class Status {
+    enum class Status
+    {
         Ok,
         Empty,      // shorter than one record: nothing to show
         TooLarge,   // more records than the browser can address

@@ -6,7 +6,8 @@
 #include <optional>
 
 // The two number formats of the prize boxes.
-enum class NumberFormat {
+enum class NumberFormat
+{
     Whole,       // "#,###": rounded to a whole number, grouped, zero is the empty text
     TwoDecimals, // "#,##0.00": grouped, exactly two decimals, zero is "0,00" in Italian
 };

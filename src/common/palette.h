@@ -3,7 +3,8 @@
 #include <QColor>
 
 // The standard 16-colour palette, by index, as the stored design refers to its colours.
-enum PaletteIndex : int {
+enum PaletteIndex : int
+{
     PaletteBlack = 0,
     PaletteLightGrey = 7,
     PaletteYellow = 14,

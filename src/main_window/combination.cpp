@@ -21,8 +21,8 @@ PrintJob combinationPrintout(const DisplayedDraw &draw)
     job.line();
     job.line(Pad + u"  COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + draw.date);
     job.line();
-    job.line(Pad + numbersJoined(draw) + u"  NUMERO JOLLY " + draw.jolly +
-             u"  NUMERO SUPERSTAR " + draw.superStar);
+    job.line(Pad + numbersJoined(draw) + u"  NUMERO JOLLY " + draw.jolly + u"  NUMERO SUPERSTAR " +
+             draw.superStar);
     job.endDocument();
     return job;
 }

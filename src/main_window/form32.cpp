@@ -30,9 +30,9 @@ QPointer<Form32> theStartupWindow;
 
 const QString InfoTitle = QStringLiteral("Informazioni generali");
 // Where the shop's archive comes from is the shop's business; say only what to do.
-const QString HowToObtain = QStringLiteral(
-    "Copiare in questa cartella un archivio \"se\" aggiornato con le estrazioni del "
-    "SUPER ENALOTTO, quindi avviare di nuovo il programma.");
+const QString HowToObtain =
+    QStringLiteral("Copiare in questa cartella un archivio \"se\" aggiornato con le estrazioni del "
+                   "SUPER ENALOTTO, quindi avviare di nuovo il programma.");
 
 QString archiveFolder()
 {

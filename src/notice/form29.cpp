@@ -24,12 +24,17 @@ namespace {
 
 QPointer<Form29> theWindow;
 
-enum class Format { None, Whole, TwoDecimals };
+enum class Format
+{
+    None,
+    Whole,
+    TwoDecimals
+};
 
 struct BoxDesign
 {
-    int number;      // TextN
-    int frame;       // Frame3D1 (header), Frame3D2 (prizes) or Frame3D3 (jackpot)
+    int number; // TextN
+    int frame;  // Frame3D1 (header), Frame3D2 (prizes) or Frame3D3 (jackpot)
     int left, top, width;
     int typingLimit;
     const char *bevel;
@@ -242,8 +247,8 @@ bool Form29::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Posted, not sent: the focus moves on once this key has been handled.
-            QCoreApplication::postEvent(textBox, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab,
-                                                               Qt::NoModifier));
+            QCoreApplication::postEvent(
+                textBox, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
         }
     } else if (event->type() == QEvent::FocusOut) {
         const Format format = formatOf(textBox);
@@ -265,8 +270,8 @@ void Form29::Timer1_Tick()
         // Single precision, as the design reads the pool: a text that is not a number (a lone
         // minus sign while typing, letters) leaves the colours as they are.
         if (const std::optional<double> value = readLocaleNumber(pool)) {
-            const QColor colour = float(*value) == 0.0f ? paletteColor(PaletteLightGrey)
-                                                        : paletteColor(PaletteWhite);
+            const QColor colour =
+                float(*value) == 0.0f ? paletteColor(PaletteLightGrey) : paletteColor(PaletteWhite);
             for (const BoxDesign &d : Boxes) {
                 if (d.format != Format::None)
                     box(d.number)->setBackgroundColor(colour);

@@ -18,11 +18,11 @@ struct CategoryRow
 
 // Printing order and field widths; each row adds up to 31 columns.
 constexpr CategoryRow Rows[CategoryCount] = {
-    {u") 6 Euro ", u"@@", u"@@@@@@@@@@@@@@@"},    {u") 5+ Euro ", u"@@", u"@@@@@@@@@@@@@@"},
-    {u") 5 Euro ", u"@@@", u"@@@@@@@@@@@@@@"},    {u") 4 Euro ", u"@@@@@@", u"@@@@@@@@@@@"},
-    {u") 3 Euro ", u"@@@@@@@@", u"@@@@@@@@@"},    {u") 5S Euro ", u"@@", u"@@@@@@@@@@@@@@"},
-    {u") 4S Euro ", u"@@", u"@@@@@@@@@@@@@@"},    {u") 3S Euro ", u"@@", u"@@@@@@@@@@@@@@"},
-    {u") 2S Euro ", u"@@@@@", u"@@@@@@@@@@@"},    {u") 1S Euro ", u"@@@@@@@", u"@@@@@@@@@"},
+    {u") 6 Euro ", u"@@", u"@@@@@@@@@@@@@@@"}, {u") 5+ Euro ", u"@@", u"@@@@@@@@@@@@@@"},
+    {u") 5 Euro ", u"@@@", u"@@@@@@@@@@@@@@"}, {u") 4 Euro ", u"@@@@@@", u"@@@@@@@@@@@"},
+    {u") 3 Euro ", u"@@@@@@@@", u"@@@@@@@@@"}, {u") 5S Euro ", u"@@", u"@@@@@@@@@@@@@@"},
+    {u") 4S Euro ", u"@@", u"@@@@@@@@@@@@@@"}, {u") 3S Euro ", u"@@", u"@@@@@@@@@@@@@@"},
+    {u") 2S Euro ", u"@@@@@", u"@@@@@@@@@@@"}, {u") 1S Euro ", u"@@@@@@@", u"@@@@@@@@@"},
     {u") 0S Euro ", u"@@@@@@@", u"@@@@@@@@@"},
 };
 constexpr int RegularRows = 5;

@@ -7,7 +7,8 @@
 #include <array>
 
 // Which prize part the notice carries, from the background colour of the prize-pool box.
-enum class PrizeSection {
+enum class PrizeSection
+{
     Table,  // white: a prize pool was entered, print the prize table
     Filler, // light grey: the pool is zero, print blank lines where the table would stand
     None,   // any other colour: neither
@@ -31,7 +32,7 @@ struct NoticeInput
     DisplayedDraw draw;            // numbers, Jolly and SuperStar of the main window
     QString prizePool;             // Text4
     std::array<CategoryValues, CategoryCount> categories; // in printing order: 6 ... 0S
-    QString jackpot;               // Text21
+    QString jackpot;                                      // Text21
     PrizeSection section = PrizeSection::Table;
 };
 

@@ -4,8 +4,7 @@
 
 void showMessage(QWidget *parent, const QString &title, const QString &text, MessageIcon icon)
 {
-    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning
-                                                 : QMessageBox::Information,
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();

@@ -4,7 +4,11 @@
 
 class QWidget;
 
-enum class MessageIcon { Information, Warning };
+enum class MessageIcon
+{
+    Information,
+    Warning
+};
 
 // A modal message box with a title, a text, an icon and one OK button; returns when the user
 // closes it.

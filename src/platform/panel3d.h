@@ -18,7 +18,11 @@ class Panel3D : public QWidget
     Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
-    enum class Bevel { Raised, Inset };
+    enum class Bevel
+    {
+        Raised,
+        Inset
+    };
 
     explicit Panel3D(QWidget *parent = nullptr);
 

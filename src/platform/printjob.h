@@ -8,7 +8,8 @@
 // then sent, one operation at a time, to a Printer.
 struct PrintOp
 {
-    enum class Kind {
+    enum class Kind
+    {
         FontName,
         FontSize,
         Bold,

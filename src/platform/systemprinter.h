@@ -33,7 +33,7 @@ private:
     double m_fontSize = 12;
     bool m_bold = false;
     bool m_italic = false;
-    double m_x = 0;        // device units from the page's left edge
-    double m_lineTop = 0;  // top of the current line
+    double m_x = 0;       // device units from the page's left edge
+    double m_lineTop = 0; // top of the current line
     bool m_lineStarted = false;
 };

@@ -43,30 +43,26 @@ void TestColumnAnalysis::analyse_data()
         << col(3, 8, 9, 10, 45, 90) << u"DPDPDP"_s << QList<int>{3, 3, 5, 2, 165, 0, 44, 2, 0, 6};
     QTest::newRow("example-2-4-6-11-13-80")
         << col(2, 4, 6, 11, 13, 80) << u"PPPDDP"_s << QList<int>{4, 2, 2, 0, 116, 1, 66, 11, 1, 2};
-    QTest::newRow("example-10-20-31-33-52-64")
-        << col(10, 20, 31, 33, 52, 64) << u"PPDDPP"_s
-        << QList<int>{4, 2, 2, 0, 210, 1, 18, 35, 3, 0};
+    QTest::newRow("example-10-20-31-33-52-64") << col(10, 20, 31, 33, 52, 64) << u"PPDDPP"_s
+                                               << QList<int>{4, 2, 2, 0, 210, 1, 18, 35, 3, 0};
     QTest::newRow("example-six-consecutive-from-1")
         << col(1, 2, 3, 4, 5, 6) << u"DPDPDP"_s << QList<int>{3, 3, 5, 5, 21, 0, 0, 84, 0, 6};
     QTest::newRow("example-all-even")
         << col(2, 4, 6, 8, 10, 12) << u"PPPPPP"_s << QList<int>{6, 0, 0, 0, 42, 1, 1, 79, 1, 0};
     QTest::newRow("example-1-3-5-7-9-90")
         << col(1, 3, 5, 7, 9, 90) << u"DDDDDP"_s << QList<int>{1, 5, 1, 0, 115, 1, 80, 0, 0, 2};
-    QTest::newRow("six-consecutive-85-90")
-        << col(85, 86, 87, 88, 89, 90) << u"DPDPDP"_s
-        << QList<int>{3, 3, 5, 5, 525, 0, 0, 84, 0, 6};
-    QTest::newRow("all-odd")
-        << col(1, 3, 5, 7, 9, 11) << u"DDDDDD"_s << QList<int>{0, 6, 0, 0, 36, 1, 1, 79, 1, 0};
+    QTest::newRow("six-consecutive-85-90") << col(85, 86, 87, 88, 89, 90) << u"DPDPDP"_s
+                                           << QList<int>{3, 3, 5, 5, 525, 0, 0, 84, 0, 6};
+    QTest::newRow("all-odd") << col(1, 3, 5, 7, 9, 11) << u"DDDDDD"_s
+                             << QList<int>{0, 6, 0, 0, 36, 1, 1, 79, 1, 0};
     QTest::newRow("one-and-ninety")
-        << col(1, 20, 40, 60, 80, 90) << u"DPPPPP"_s
-        << QList<int>{5, 1, 1, 0, 291, 9, 19, 0, 0, 2};
+        << col(1, 20, 40, 60, 80, 90) << u"DPPPPP"_s << QList<int>{5, 1, 1, 0, 291, 9, 19, 0, 0, 2};
     QTest::newRow("groups-4-and-2")
         << col(2, 4, 6, 8, 9, 11) << u"PPPPDD"_s << QList<int>{4, 2, 1, 1, 40, 0, 1, 80, 2, 0};
     QTest::newRow("groups-3-and-3")
         << col(2, 4, 6, 9, 11, 13) << u"PPPDDD"_s << QList<int>{3, 3, 1, 0, 45, 1, 2, 78, 0, 2};
-    QTest::newRow("equal-smallest-gaps")
-        << col(10, 12, 14, 30, 50, 70) << u"PPPPPP"_s
-        << QList<int>{6, 0, 0, 0, 186, 1, 19, 29, 1, 0};
+    QTest::newRow("equal-smallest-gaps") << col(10, 12, 14, 30, 50, 70) << u"PPPPPP"_s
+                                         << QList<int>{6, 0, 0, 0, 186, 1, 19, 29, 1, 0};
 }
 
 void TestColumnAnalysis::analyse()
@@ -77,7 +73,8 @@ void TestColumnAnalysis::analyse()
 
     QCOMPARE(parityWord(column), word);
     const ColumnAnalysis r = analyseColumn(column);
-    const QList<int> got{r.NPARI, r.NDISP, r.INTE, r.CONS, r.SOMMA, r.MIN, r.MAS, r.EST, r.GP, r.GD};
+    const QList<int> got{r.NPARI, r.NDISP, r.INTE, r.CONS, r.SOMMA,
+                         r.MIN,   r.MAS,   r.EST,  r.GP,   r.GD};
     QCOMPARE(got, values);
     QCOMPARE(r.NPARI + r.NDISP, 6);
     QCOMPARE(r.GP + r.GD, r.INTE + 1);
@@ -89,8 +86,8 @@ void TestColumnAnalysis::groups_data()
     QTest::addColumn<QStringList>("groups");
     QTest::newRow("three-groups") << u"PPPDDP"_s << QStringList{u"PPP"_s, u"DD"_s, u"P"_s};
     QTest::newRow("one-group") << u"DDDDDD"_s << QStringList{u"DDDDDD"_s};
-    QTest::newRow("alternating")
-        << u"DPDPDP"_s << QStringList{u"D"_s, u"P"_s, u"D"_s, u"P"_s, u"D"_s, u"P"_s};
+    QTest::newRow("alternating") << u"DPDPDP"_s
+                                 << QStringList{u"D"_s, u"P"_s, u"D"_s, u"P"_s, u"D"_s, u"P"_s};
     QTest::newRow("last-letter-alone") << u"DDDDDP"_s << QStringList{u"DDDDD"_s, u"P"_s};
 }
 
@@ -132,15 +129,14 @@ void TestColumnAnalysis::copyLine_data()
 
     QTest::newRow("worked-example")
         << colonnaCaption({u"03"_s, u"08"_s, u"09"_s, u"10"_s, u"45"_s, u"90"_s}, u"17"_s)
-        << QStringList{u"165"_s, u"3"_s, u"3"_s, u"5"_s, u"0"_s, u"6"_s, u"2"_s, u"0"_s, u"44"_s,
-                       u"2"_s}
+        << QStringList{u"165"_s, u"3"_s, u"3"_s, u"5"_s,  u"0"_s,
+                       u"6"_s,   u"2"_s, u"0"_s, u"44"_s, u"2"_s}
         << u"03  08  09  10  45  90  J. 17    165  3  3  5  0  6  2  0   44  2 \r\n"_s;
-    QTest::newRow("blank-display") << QString() << QStringList(10, QString())
-                                   << QString(31, u' ') + u"\r\n"_s;
+    QTest::newRow("blank-display")
+        << QString() << QStringList(10, QString()) << QString(31, u' ') + u"\r\n"_s;
     QTest::newRow("long-values-not-cut")
-        << u"X"_s
-        << QStringList{u"1000"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"-46"_s,
-                       u"100"_s, u"7"_s}
+        << u"X"_s << QStringList{u"1000"_s, u"1"_s, u"2"_s,   u"3"_s,   u"4"_s,
+                                 u"5"_s,    u"6"_s, u"-46"_s, u"100"_s, u"7"_s}
         << u"X    1000  1  2  3  4  5  6  -46  100  7 \r\n"_s;
 }
 

@@ -39,8 +39,8 @@ private:
     QStringList panels() const
     {
         QStringList values;
-        for (const char *name :
-             {"COLONNA", "SOMMA", "NPARI", "NDISP", "INTE", "GP", "GD", "CONS", "MIN", "MAS", "EST"})
+        for (const char *name : {"COLONNA", "SOMMA", "NPARI", "NDISP", "INTE", "GP", "GD", "CONS",
+                                 "MIN", "MAS", "EST"})
             values << caption(name);
         return values;
     }

@@ -41,7 +41,11 @@ void TestArchive::readDrawPositionsAndSort_data()
         << record("05MAR2019", "303030101010", "01", "02") << 0 << QByteArray("05MAR2019")
         << QByteArrayList{"10", "10", "10", "30", "30", "30", "01", "02"};
     QTest::newRow("high-bytes-sort-as-unsigned")
-        << QByteArray("01GEN2020\xe9\xe9" "0102030405" "07" "08") << 0 << QByteArray("01GEN2020")
+        << QByteArray("01GEN2020\xe9\xe9"
+                      "0102030405"
+                      "07"
+                      "08")
+        << 0 << QByteArray("01GEN2020")
         << QByteArrayList{"01", "02", "03", "04", "05", "\xe9\xe9", "07", "08"};
 }
 
@@ -81,8 +85,8 @@ void TestArchive::scan_data()
 
     const auto ok = int(ArchiveScan::Status::Ok);
     QTest::newRow("empty-file") << QByteArray() << int(ArchiveScan::Status::Empty) << 0 << 0;
-    QTest::newRow("fragment-only") << QByteArray(24, '1') << int(ArchiveScan::Status::Empty) << 0
-                                   << 0;
+    QTest::newRow("fragment-only")
+        << QByteArray(24, '1') << int(ArchiveScan::Status::Empty) << 0 << 0;
     QTest::newRow("one-record") << yearOfRecords(2020, 1) << ok << 1 << 1;
     QTest::newRow("all-one-year") << yearOfRecords(2020, 7) << ok << 7 << 7;
     QTest::newRow("newest-only-one-of-its-year")
@@ -99,11 +103,10 @@ void TestArchive::scan_data()
         << record("01GEN-001", "010203040506") + record("01GENABCD", "010203040506") +
                record("01GENABCD", "010203040506")
         << ok << 3 << 3;
-    QTest::newRow("32767-records") << yearOfRecords(2020, MaxArchiveRecords) << ok
-                                   << MaxArchiveRecords << MaxArchiveRecords;
-    QTest::newRow("32768-records-too-large")
-        << yearOfRecords(2020, MaxArchiveRecords + 1) << int(ArchiveScan::Status::TooLarge)
-        << 0 << 0;
+    QTest::newRow("32767-records")
+        << yearOfRecords(2020, MaxArchiveRecords) << ok << MaxArchiveRecords << MaxArchiveRecords;
+    QTest::newRow("32768-records-too-large") << yearOfRecords(2020, MaxArchiveRecords + 1)
+                                             << int(ArchiveScan::Status::TooLarge) << 0 << 0;
 }
 
 void TestArchive::scan()

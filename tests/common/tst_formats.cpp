@@ -98,9 +98,9 @@ void TestFormats::reformat()
     QFETCH(bool, whole);
     QFETCH(QString, shown);
     const QLocale italian(QLocale::Italian, QLocale::Italy);
-    QCOMPARE(reformatNumberText(typed, whole ? NumberFormat::Whole : NumberFormat::TwoDecimals,
-                                italian),
-             shown);
+    QCOMPARE(
+        reformatNumberText(typed, whole ? NumberFormat::Whole : NumberFormat::TwoDecimals, italian),
+        shown);
 }
 
 void TestFormats::reformatIsIdempotent_data()

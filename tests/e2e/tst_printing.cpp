@@ -146,10 +146,9 @@ void TestPrinting::combinationPage()
     QStringList lines;
     for (const QString &line : pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s})))
         lines << line.simplified();
-    QCOMPARE(lines, (QStringList{u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s + d.date,
-                                 QString(),
-                                 numbers + u" NUMERO JOLLY "_s + d.jolly +
-                                     u" NUMERO SUPERSTAR "_s + d.superStar}));
+    QCOMPARE(lines, (QStringList{u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s + d.date, QString(),
+                                 numbers + u" NUMERO JOLLY "_s + d.jolly + u" NUMERO SUPERSTAR "_s +
+                                     d.superStar}));
 
     // Columns from the words' positions: 11-point Courier is 6.6 points a column, and the
     // first number stands in column 16.
@@ -172,9 +171,14 @@ void TestPrinting::noticePage()
     QVERIFY(w);
     Form29 *form = Form29::open();
     const std::pair<const char *, const char *> values[] = {
-        {"Text1", "RICEVITORIA DEL CORSO"}, {"Text2", "TABACCHI"}, {"Text3", "VIA ROMA 1"},
-        {"Text4", "12.345.678,90"},         {"Text8", "1"},        {"Text5", "1.000.000,00"},
-        {"Text15", "2"},                    {"Text23", "50.000,00"},
+        {"Text1", "RICEVITORIA DEL CORSO"},
+        {"Text2", "TABACCHI"},
+        {"Text3", "VIA ROMA 1"},
+        {"Text4", "12.345.678,90"},
+        {"Text8", "1"},
+        {"Text5", "1.000.000,00"},
+        {"Text15", "2"},
+        {"Text23", "50.000,00"},
         {"Text21", "81.300.000,00"},
     };
     for (const auto &[name, text] : values)

@@ -104,10 +104,10 @@ void TestForm32::startupFailure_data()
     QTest::newRow("missing") << QByteArray("<none>") << u"Impossibile leggere"_s;
     QTest::newRow("a-folder") << QByteArray("<dir>") << u"Impossibile leggere"_s;
     QTest::newRow("empty") << QByteArray() << u"non contiene nessuna estrazione"_s;
-    QTest::newRow("shorter-than-a-record") << QByteArray("03DIC1997010203")
-                                           << u"non contiene nessuna estrazione"_s;
-    QTest::newRow("too-many-records") << yearOfRecords(2020, MaxArchiveRecords + 1)
-                                      << u"troppe per questo programma"_s;
+    QTest::newRow("shorter-than-a-record")
+        << QByteArray("03DIC1997010203") << u"non contiene nessuna estrazione"_s;
+    QTest::newRow("too-many-records")
+        << yearOfRecords(2020, MaxArchiveRecords + 1) << u"troppe per questo programma"_s;
 }
 
 void TestForm32::startupFailure()

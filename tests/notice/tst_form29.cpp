@@ -208,12 +208,12 @@ void TestForm29::headerColours_data()
     QTest::addColumn<QList<bool>>("white");
     QTest::newRow("all-empty") << QStringList{{}, {}, {}} << QList<bool>{false, false, false};
     QTest::newRow("first-only") << QStringList{u"A"_s, {}, {}} << QList<bool>{true, false, false};
-    QTest::newRow("gap-in-second") << QStringList{u"A"_s, {}, u"C"_s}
-                                   << QList<bool>{true, false, false};
-    QTest::newRow("first-empty-others-filled") << QStringList{{}, u"B"_s, u"C"_s}
-                                               << QList<bool>{false, false, false};
-    QTest::newRow("blanks-count-as-filled") << QStringList{u" "_s, u"  "_s, u" "_s}
-                                            << QList<bool>{true, true, true};
+    QTest::newRow("gap-in-second")
+        << QStringList{u"A"_s, {}, u"C"_s} << QList<bool>{true, false, false};
+    QTest::newRow("first-empty-others-filled")
+        << QStringList{{}, u"B"_s, u"C"_s} << QList<bool>{false, false, false};
+    QTest::newRow("blanks-count-as-filled")
+        << QStringList{u" "_s, u"  "_s, u" "_s} << QList<bool>{true, true, true};
 }
 
 void TestForm29::headerColours()
@@ -225,8 +225,8 @@ void TestForm29::headerColours()
         box(i + 1)->setText(header[i]);
     tick();
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(box(i + 1)->backgroundColor(), white[i] ? QColor(255, 255, 255)
-                                                         : QColor(192, 192, 192));
+        QCOMPARE(box(i + 1)->backgroundColor(),
+                 white[i] ? QColor(255, 255, 255) : QColor(192, 192, 192));
 }
 
 void TestForm29::followsMainWindow()
@@ -265,17 +265,16 @@ void TestForm29::headerFile_data()
     QTest::newRow("missing") << QByteArray("<none>") << empty;
     QTest::newRow("a-folder") << QByteArray("<dir>") << empty;
     QTest::newRow("two-lines") << QByteArray("\"a\"\r\n\"b\"\r\n") << empty;
-    QTest::newRow("comma-inside-quotes")
-        << QByteArray("\"BAR, TABACCHI\"\r\n\"\"\r\n\"x\"\r\n")
-        << QStringList{u"BAR, TABACCHI"_s, QString(), u"x"_s};
+    QTest::newRow("comma-inside-quotes") << QByteArray("\"BAR, TABACCHI\"\r\n\"\"\r\n\"x\"\r\n")
+                                         << QStringList{u"BAR, TABACCHI"_s, QString(), u"x"_s};
     QTest::newRow("three-on-one-line")
         << QByteArray("\"a\",\"b\",\"c\"\r\n") << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("forty-characters")
         << QByteArray("\"" + QByteArray(40, 'Z') + "\"\r\n\"b\"\r\n\"c\"\r\n")
         << QStringList{QString(30, u'Z'), u"b"_s, u"c"_s};
-    QTest::newRow("accented")
-        << QByteArray("\"CAFF\xc8 \xc0 CITT\xc0\"\r\n\"\"\r\n\"\"\r\n")
-        << QStringList{u"CAFF\u00c8 \u00c0 CITT\u00c0"_s, QString(), QString()};
+    QTest::newRow("accented") << QByteArray("\"CAFF\xc8 \xc0 CITT\xc0\"\r\n\"\"\r\n\"\"\r\n")
+                              << QStringList{u"CAFF\u00c8 \u00c0 CITT\u00c0"_s, QString(),
+                                             QString()};
     QTest::newRow("one-megabyte") << QByteArray(1 << 20, 'x') << empty;
 }
 

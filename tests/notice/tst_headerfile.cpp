@@ -25,8 +25,8 @@ void TestHeaderFile::parse_data()
     QTest::addColumn<QStringList>("fields"); // empty: nothing read
 
     const QStringList none;
-    QTest::newRow("three-quoted-lines")
-        << QByteArray("\"abc\"\r\n\"\"\r\n\"x, y\"\r\n") << QStringList{u"abc"_s, QString(), u"x, y"_s};
+    QTest::newRow("three-quoted-lines") << QByteArray("\"abc\"\r\n\"\"\r\n\"x, y\"\r\n")
+                                        << QStringList{u"abc"_s, QString(), u"x, y"_s};
     QTest::newRow("three-fields-one-line")
         << QByteArray("\"abc\",\"\",\"x, y\"") << QStringList{u"abc"_s, QString(), u"x, y"_s};
     QTest::newRow("inner-double-quote")
@@ -36,16 +36,16 @@ void TestHeaderFile::parse_data()
         << QByteArray("   uno,  due  \n tre\n") << QStringList{u"uno"_s, u"due"_s, u"tre"_s};
     QTest::newRow("cr-only-line-ends")
         << QByteArray("\"a\"\r\"b\"\r\"c\"\r") << QStringList{u"a"_s, u"b"_s, u"c"_s};
-    QTest::newRow("no-line-ends-at-all") << QByteArray("\"a\",\"b\",\"c\"")
-                                         << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("no-line-ends-at-all")
+        << QByteArray("\"a\",\"b\",\"c\"") << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("first-30-characters")
         << QByteArray("\"" + QByteArray(40, 'X') + "\"\r\n\"b\"\r\n\"c\"\r\n")
         << QStringList{QString(30, u'X'), u"b"_s, u"c"_s};
     QTest::newRow("accented-windows-1252")
         << QByteArray("\"CAFF\xc8 DELL'ARCO \x80\"\r\n\"b\"\r\n\"c\"\r\n")
         << QStringList{u"CAFF\u00c8 DELL'ARCO \u20ac"_s, u"b"_s, u"c"_s};
-    QTest::newRow("extra-fields-ignored")
-        << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n") << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("extra-fields-ignored") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n")
+                                          << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("unclosed-quote-runs-to-end")
         << QByteArray("\"a\"\r\n\"b\"\r\n\"c, d") << QStringList{u"a"_s, u"b"_s, u"c, d"_s};
     QTest::newRow("empty-file") << QByteArray() << none;

@@ -48,7 +48,7 @@ NoticeInput sampleNotice()
     in.date = u"23MAG2026"_s;
     in.draw = sampleDraw();
     in.prizePool = u"12.345.678,90"_s;
-    const char *winners[CategoryCount] = {"", "1", "12", "1.102", "45.210", "",
+    const char *winners[CategoryCount] = {"",  "1",  "12",    "1.102", "45.210", "",
                                           "3", "41", "1.230", "9.876", "54.321"};
     const char *amounts[CategoryCount] = {"0,00",   "512.345,67", "31.234,56", "345,67",
                                           "28,90",  "",           "4.512,00",  "3.456,78",
@@ -89,9 +89,8 @@ void TestPrintouts::combination_data()
         << u"01 07 12 33 45 90 20 55"_s;
     QTest::newRow("empty-labels")
         << DisplayedDraw{}
-        << QStringList{QString(),
-                       u"                 COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s, QString(),
-                       u"                      NUMERO JOLLY   NUMERO SUPERSTAR "_s}
+        << QStringList{QString(), u"                 COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s,
+                       QString(), u"                      NUMERO JOLLY   NUMERO SUPERSTAR "_s}
         << QString(7, u' ');
 }
 
@@ -151,12 +150,14 @@ void TestPrintouts::headerBlock_data()
     QTest::newRow("second-empty-third-filled")
         << QStringList{u"ABCDEFGHIJ"_s, QString(), u"C"_s}
         << QStringList{sep, u"          ABCDEFGHIJ"_s, sep, QString(), QString()};
-    QTest::newRow("third-empty")
-        << QStringList{u"A"_s, u"BB"_s, QString()}
-        << QStringList{sep, u"               A"_s, u"              BB"_s, sep, QString()};
+    QTest::newRow("third-empty") << QStringList{u"A"_s, u"BB"_s, QString()}
+                                 << QStringList{sep, u"               A"_s, u"              BB"_s,
+                                                sep, QString()};
     QTest::newRow("all-filled-30-and-blanks")
         << QStringList{QString(30, u'X'), u"   "_s, QString(29, u'Y')}
-        << QStringList{sep, QString(30, u'X'), u"              " "   "_s,
+        << QStringList{sep, QString(30, u'X'),
+                       u"              "
+                       "   "_s,
                        u" "_s + QString(29, u'Y'), sep};
 }
 
@@ -193,8 +194,8 @@ void TestPrintouts::prizeSection_data()
     QTest::addColumn<bool>("blankFiller");
     QTest::newRow("table-without-jackpot") << PrizeSection::Table << QString() << 10 + 13 << false;
     QTest::newRow("table-with-jackpot") << PrizeSection::Table << u"1,00"_s << 10 + 14 << false;
-    QTest::newRow("filler-even-with-jackpot") << PrizeSection::Filler << u"1,00"_s << 10 + 15
-                                              << true;
+    QTest::newRow("filler-even-with-jackpot")
+        << PrizeSection::Filler << u"1,00"_s << 10 + 15 << true;
     QTest::newRow("neither") << PrizeSection::None << u"1,00"_s << 10 << false;
 }
 
