@@ -42,13 +42,19 @@ QFont SystemPrinter::currentFont() const
     return font;
 }
 
-void SystemPrinter::beginDocument()
+std::unique_ptr<QPrinter> SystemPrinter::createPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         throw PrinterError("no default printer");
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::NativeFormat);
+    return printer;
+}
+
+void SystemPrinter::beginDocument()
+{
+    std::unique_ptr<QPrinter> printer = createPrinter();
     printer->setFullPage(true);
     printer->setDocName(QStringLiteral("SUPER ENALOTTO"));
     auto painter = std::make_unique<QPainter>();

@@ -20,6 +20,10 @@ public:
 
     void apply(const PrintOp &op) override;
 
+protected:
+    // The printer of the next document: the system's default one. Throws PrinterError.
+    virtual std::unique_ptr<QPrinter> createPrinter();
+
 private:
     void beginDocument();
     void abandonDocument();

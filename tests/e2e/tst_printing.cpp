@@ -4,11 +4,15 @@
 
 #include "app/program.h"
 #include "notice/form29.h"
+#include "notice/noticeprintout.h"
+#include "platform/systemprinter.h"
 #include "testutil.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <cmath>
@@ -25,6 +29,9 @@ private slots:
     void combinationPage();
     void noticePage();
     void noPrinterPrintsNothing();
+    void noticeFitsOnePage_data();
+    void noticeFitsOnePage();
+    void overflowStartsANewPage();
 
 private:
     QString pdfDir() const { return qEnvironmentVariable("ENALOTTO_PDF_DIR"); }
@@ -258,6 +265,96 @@ void TestPrinting::noPrinterPrintsNothing()
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
     QCOMPARE(readFile(u"13"_s), QByteArray("\"RICEVITORIA\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+namespace {
+
+// The program's printer, writing a PDF file of a chosen paper size instead of printing.
+class PdfFilePrinter : public SystemPrinter
+{
+public:
+    PdfFilePrinter(QString file, QPageSize::PageSizeId size) : m_file(std::move(file)), m_size(size)
+    {
+    }
+
+protected:
+    std::unique_ptr<QPrinter> createPrinter() override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_file);
+        printer->setPageSize(QPageSize(m_size));
+        return printer;
+    }
+
+private:
+    QString m_file;
+    QPageSize::PageSizeId m_size;
+};
+
+} // namespace
+
+void TestPrinting::noticeFitsOnePage_data()
+{
+    QTest::addColumn<int>("pageSize");
+    QTest::newRow("A4") << int(QPageSize::A4);
+    QTest::newRow("Letter") << int(QPageSize::Letter);
+}
+
+void TestPrinting::noticeFitsOnePage()
+{
+    QFETCH(int, pageSize);
+    WorkDir dir;
+    NoticeInput in;
+    in.header = {QString(30, u'H'), QString(30, u'I'), QString(30, u'J')};
+    in.contest = u"152"_s;
+    in.date = u"23MAG2026"_s;
+    in.draw.numbers = {u"01"_s, u"02"_s, u"03"_s, u"04"_s, u"05"_s, u"06"_s};
+    in.draw.jolly = u"07"_s;
+    in.draw.superStar = u"08"_s;
+    in.prizePool = u"99.999.999,99"_s;
+    for (CategoryValues &c : in.categories)
+        c = {u"99"_s, u"9.999.999,99"_s};
+    in.jackpot = u"999.999.999,99"_s;
+    const QString pdf = dir.filePath(u"notice.pdf"_s);
+    {
+        PdfFilePrinter printer(pdf, QPageSize::PageSizeId(pageSize));
+        const PrintJob job = noticePrintout(in);
+        for (const PrintOp &op : job.ops())
+            printer.apply(op);
+    }
+    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+    const QStringList lines = pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
+    QVERIFY(lines.first().contains(u"*****"_s));
+    QVERIFY(lines.contains(u"HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"_s) ||
+            std::any_of(lines.begin(), lines.end(),
+                        [](const QString &l) { return l.trimmed() == QString(30, u'H'); }));
+    QVERIFY(lines.last().contains(u"Elaborazione e stampa dati"_s));
+    // Nothing stands beyond the page's right edge: the longest line has all 31 columns.
+    const QString jackpot = *std::find_if(lines.begin(), lines.end(), [](const QString &l) {
+        return l.contains(u"JACKPOT"_s);
+    });
+    QVERIFY(jackpot.contains(u"999.999.999,99"_s));
+}
+
+void TestPrinting::overflowStartsANewPage()
+{
+    WorkDir dir;
+    const QString pdf = dir.filePath(u"long.pdf"_s);
+    PrintJob job;
+    job.fontName(u"Courier New"_s).fontSize(30);
+    for (int i = 1; i <= 40; ++i)
+        job.line(u"LINE "_s + QString::number(i));
+    job.endDocument();
+    {
+        PdfFilePrinter printer(pdf, QPageSize::A4);
+        for (const PrintOp &op : job.ops())
+            printer.apply(op);
+    }
+    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+2\\n"_s)));
+    const QString text = run(u"pdftotext"_s, {pdf, u"-"_s});
+    for (int i = 1; i <= 40; ++i)
+        QVERIFY(text.contains(u"LINE "_s + QString::number(i) + u'\n'));
 }
 
 QTEST_MAIN(TestPrinting)
