@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test, the end-to-end print tests
-# on a cups-pdf test printer included. The scheduler it starts is stopped again at the end.
+# Builds everything with warnings as errors and runs every test: the suite itself (with the
+# end-to-end print tests on a cups-pdf test printer), the same suite built with AddressSanitizer
+# and UndefinedBehaviorSanitizer, and each fuzz target for FUZZ_SECONDS (default 60).
+# The CUPS scheduler it starts is stopped again at the end, also when a step fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DENALOTTO_WERROR=ON >/dev/null
-cmake --build build
 
 trap 'scripts/test-printer.sh stop' EXIT
 scripts/test-printer.sh start
 export ENALOTTO_PDF_DIR="${HOME:-/root}/PDF"
+
+echo "== test suite"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DENALOTTO_WERROR=ON >/dev/null
+cmake --build build
 ctest --test-dir build --output-on-failure
+
+echo "== test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DENALOTTO_SANITIZE=ON \
+    -DENALOTTO_WERROR=ON >/dev/null
+cmake --build build-asan
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1" \
+    ctest --test-dir build-asan --output-on-failure
+
+echo "== fuzzing"
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"

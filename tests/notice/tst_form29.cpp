@@ -276,6 +276,12 @@ void TestForm29::headerFile_data()
                               << QStringList{u"CAFF\u00c8 \u00c0 CITT\u00c0"_s, QString(),
                                              QString()};
     QTest::newRow("one-megabyte") << QByteArray(1 << 20, 'x') << empty;
+    QTest::newRow("empty") << QByteArray() << empty;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x01\"\x02", 5) << empty;
+    QTest::newRow("cr-only") << QByteArray("\"a\"\r\"b\"\r\"c\"\r")
+                             << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("no-line-ends") << QByteArray("\"a\",\"b\",\"c\"")
+                                  << QStringList{u"a"_s, u"b"_s, u"c"_s};
 }
 
 void TestForm29::headerFile()
