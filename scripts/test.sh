@@ -25,3 +25,6 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1
 
 echo "== fuzzing"
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+echo "== benchmarks (quick run: they still build and run)"
+scripts/bench.sh --quick

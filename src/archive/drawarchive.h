@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-class QIODevice;
+class RecordSource;
 
 // The archive "se": fixed 25-byte records, oldest first, no separators. Record r starts at
 // byte 25*r. Fields stay text; nothing is converted when a record is read.
@@ -37,7 +37,7 @@ extern CurrentDrawData CurrentDraw;
 // Reads record n of an open archive into CurrentDraw and sorts the six numbers by their
 // character codes. Returns false, leaving CurrentDraw as it was, when the record cannot be
 // read whole (n out of range, the file shortened or gone).
-bool ReadDraw(QIODevice &file, int n);
+bool ReadDraw(RecordSource &file, int n);
 
 // Sorts six 2-character texts in place by character codes (an exchange sort; equal texts
 // never move), as ReadDraw does.
@@ -57,8 +57,8 @@ struct ArchiveScan
     int LastYearCount = 0; // draws after the newest record of the year before the newest
 };
 
-// Counts the records and finds how many draws belong to the newest year, reading only
-// 9-byte date fields from the newest record backwards. Record 0 is never read: when the
-// scan reaches it, LastYearCount is the whole archive. A trailing fragment shorter than a
-// record is never read as one.
-[[nodiscard]] ArchiveScan scanArchive(QIODevice &file);
+// Counts the records and finds how many draws belong to the newest year, looking only at
+// the date fields from the newest record backwards (read in blocks, never the whole file).
+// Record 0 is never looked at: when the scan reaches it, LastYearCount is the whole
+// archive. A trailing fragment shorter than a record is never read as one.
+[[nodiscard]] ArchiveScan scanArchive(RecordSource &file);

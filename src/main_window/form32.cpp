@@ -3,6 +3,7 @@
 #include "about/form14.h"
 #include "analysis/form43.h"
 #include "archive/drawarchive.h"
+#include "archive/recordsource.h"
 #include "common/basic.h"
 #include "common/codepage.h"
 #include "common/palette.h"
@@ -19,7 +20,6 @@
 #include "platform/twips.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
@@ -223,8 +223,8 @@ bool Form32::load()
                        .arg(ENALOTTO_VERSION_PATCH));
     m_command3D3->setText(QStringLiteral("ESCI"));
 
-    QFile file(QString::fromLatin1(ArchiveFileName));
-    const bool opened = file.open(QIODevice::ReadOnly);
+    ArchiveFile file;
+    const bool opened = file.open(QString::fromLatin1(ArchiveFileName));
     const ArchiveScan scan = opened ? scanArchive(file) : ArchiveScan{};
     file.close();
     if (!opened || scan.status != ArchiveScan::Status::Ok) {
@@ -288,8 +288,8 @@ void Form32::setAnalysisButtonColor(const QColor &colour)
 
 void Form32::VScroll1_Change(int value)
 {
-    QFile file(QString::fromLatin1(ArchiveFileName));
-    if (!file.open(QIODevice::ReadOnly) || !ReadDraw(file, value)) {
+    ArchiveFile file;
+    if (!file.open(QString::fromLatin1(ArchiveFileName)) || !ReadDraw(file, value)) {
         file.close();
         // The archive changed under us: keep showing the last good draw and say so, rather
         // than ending the program as the original did.

@@ -1,4 +1,5 @@
 #include "archive/drawarchive.h"
+#include "archive/recordsource.h"
 #include "testutil.h"
 
 #include <QBuffer>
@@ -56,8 +57,9 @@ void TestArchive::readDrawPositionsAndSort()
     QFETCH(QByteArray, date);
     QFETCH(QByteArrayList, slots1to8);
 
-    QBuffer file(&archive);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QBuffer buffer(&archive);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    DeviceSource file(buffer);
     QVERIFY(ReadDraw(file, index));
     QCOMPARE(CurrentDraw.DrawDate, date);
     for (int k = 1; k <= 8; ++k)
@@ -67,8 +69,9 @@ void TestArchive::readDrawPositionsAndSort()
 void TestArchive::readDrawOutOfRangeKeepsCurrentDraw()
 {
     QByteArray archive = record("01GEN2020", "010203040506", "07", "08") + "01FEB2020";
-    QBuffer file(&archive);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QBuffer buffer(&archive);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    DeviceSource file(buffer);
     QVERIFY(ReadDraw(file, 0));
     QVERIFY(!ReadDraw(file, 1));  // only a fragment there
     QVERIFY(!ReadDraw(file, 7));  // past the end
@@ -103,6 +106,11 @@ void TestArchive::scan_data()
         << record("01GEN-001", "010203040506") + record("01GENABCD", "010203040506") +
                record("01GENABCD", "010203040506")
         << ok << 3 << 3;
+    QTest::newRow("newest-year-spans-several-read-blocks")
+        << yearOfRecords(2019, 5000) + yearOfRecords(2020, 3000) << ok << 8000 << 3000;
+    QTest::newRow("year-change-on-a-block-edge")
+        << yearOfRecords(2018, 10) + yearOfRecords(2019, 1) + yearOfRecords(2020, 2621) << ok
+        << 2632 << 2621;
     QTest::newRow("32767-records")
         << yearOfRecords(2020, MaxArchiveRecords) << ok << MaxArchiveRecords << MaxArchiveRecords;
     QTest::newRow("32768-records-too-large") << yearOfRecords(2020, MaxArchiveRecords + 1)
@@ -116,8 +124,9 @@ void TestArchive::scan()
     QFETCH(int, records);
     QFETCH(int, lastYearCount);
 
-    QBuffer file(&archive);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QBuffer buffer(&archive);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    DeviceSource file(buffer);
     const ArchiveScan result = scanArchive(file);
     QCOMPARE(int(result.status), status);
     QCOMPARE(result.records, records);
@@ -126,8 +135,8 @@ void TestArchive::scan()
 
 void TestArchive::sampleArchive()
 {
-    QFile file(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE));
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    ArchiveFile file;
+    QVERIFY(file.open(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     const ArchiveScan result = scanArchive(file);
     QCOMPARE(int(result.status), int(ArchiveScan::Status::Ok));
     QCOMPARE(result.records, 4202);
