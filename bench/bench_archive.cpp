@@ -47,7 +47,10 @@ QString oneYearArchive()
     if (!QFile::exists(path)) {
         QByteArray bytes;
         for (int i = 0; i < MaxArchiveRecords; ++i)
-            bytes += "01GEN2020" "010203040506" "07" "08";
+            bytes += "01GEN2020"
+                     "010203040506"
+                     "07"
+                     "08";
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);

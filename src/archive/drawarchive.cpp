@@ -75,7 +75,8 @@ public:
             return true;
         if (m_hasKnownMiss && word == m_knownMiss)
             return false;
-        const bool digits = std::all_of(year, year + 4, [](char c) { return c >= '0' && c <= '9'; });
+        const bool digits =
+            std::all_of(year, year + 4, [](char c) { return c >= '0' && c <= '9'; });
         if (digits && m_hasDigits) {
             m_knownMiss = word;
             m_hasKnownMiss = true;

@@ -41,7 +41,8 @@ void ArchiveFile::close()
 
 qint64 ArchiveFile::size()
 {
-    struct stat info{};
+    struct stat info
+    {};
     // A folder or a device named "se" is no archive.
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
@@ -54,7 +55,8 @@ bool ArchiveFile::readAt(qint64 position, char *buffer, qint64 length)
         return false;
     qint64 done = 0;
     while (done < length) {
-        const ssize_t n = ::pread(m_fd, buffer + done, size_t(length - done), off_t(position + done));
+        const ssize_t n =
+            ::pread(m_fd, buffer + done, size_t(length - done), off_t(position + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

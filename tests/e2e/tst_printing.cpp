@@ -274,8 +274,7 @@ class PdfFilePrinter : public SystemPrinter
 {
 public:
     PdfFilePrinter(QString file, QPageSize::PageSizeId size) : m_file(std::move(file)), m_size(size)
-    {
-    }
+    {}
 
 protected:
     std::unique_ptr<QPrinter> createPrinter() override
@@ -331,9 +330,8 @@ void TestPrinting::noticeFitsOnePage()
                         [](const QString &l) { return l.trimmed() == QString(30, u'H'); }));
     QVERIFY(lines.last().contains(u"Elaborazione e stampa dati"_s));
     // Nothing stands beyond the page's right edge: the longest line has all 31 columns.
-    const QString jackpot = *std::find_if(lines.begin(), lines.end(), [](const QString &l) {
-        return l.contains(u"JACKPOT"_s);
-    });
+    const QString jackpot = *std::find_if(
+        lines.begin(), lines.end(), [](const QString &l) { return l.contains(u"JACKPOT"_s); });
     QVERIFY(jackpot.contains(u"999.999.999,99"_s));
 }
 

@@ -83,8 +83,15 @@ void TestFaults::archiveReplacedByLongerFile()
 
 void TestFaults::highBytesInDates()
 {
-    startWith(QByteArray("01G\xc9N2020" "010203040506" "07" "08") +
-              QByteArray("02\x80\x81\xff" "2020" "010203040506" "07" "08"));
+    startWith(QByteArray("01G\xc9N2020"
+                         "010203040506"
+                         "07"
+                         "08") +
+              QByteArray("02\x80\x81\xff"
+                         "2020"
+                         "010203040506"
+                         "07"
+                         "08"));
     Form32 *w = Form32::startupWindow();
     QCOMPARE(w->drawDate(), u"02\u20ac\u0081\u00ff2020"_s);
     child<QScrollBar>(w, "VScroll1")->setValue(0);
