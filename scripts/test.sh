@@ -28,3 +28,6 @@ scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 echo "== benchmarks (quick run: they still build and run)"
 scripts/bench.sh --quick
+
+echo "== Debian package: install, check, start, remove"
+scripts/package-test.sh
