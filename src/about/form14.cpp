@@ -3,6 +3,7 @@
 #include "common/palette.h"
 #include "platform/command3d.h"
 #include "platform/designfont.h"
+#include "platform/designwindow.h"
 #include "platform/frame3d.h"
 #include "platform/panel3d.h"
 #include "platform/twips.h"
@@ -14,17 +15,6 @@ namespace {
 
 QPointer<Form14> theWindow;
 
-QLabel *makeText(QWidget *parent, const char *name, const QString &text, int l, int t, int w, int h,
-                 Qt::Alignment alignment)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    placeTwips(label, l, t, w, h);
-    return label;
-}
-
 } // namespace
 
 Form14 *Form14::open()
@@ -33,29 +23,13 @@ Form14 *Form14::open()
         theWindow = new Form14;
         centreOnScreen(theWindow);
     }
-    theWindow->show();
-    theWindow->raise();
-    theWindow->activateWindow();
+    showAndRaise(theWindow);
     return theWindow;
 }
 
 Form14::Form14()
 {
-    setObjectName(QStringLiteral("Form14"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("AUTORE"));
-    setFont(sansSerifFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(pal);
-    setFixedSize(twipsToPixelsX(6600), twipsToPixelsY(4320));
-
-    auto *background = new Panel3D(this);
-    background->setObjectName(QStringLiteral("Panel3D1"));
-    placeTwips(background, 0, 0, 6600, 4320);
+    Panel3D *background = setUpDesignWindow(this, "Form14", QStringLiteral("AUTORE"), 6600, 4320);
 
     auto *title = new Panel3D(background);
     title->setObjectName(QStringLiteral("Panel3D2"));
@@ -77,24 +51,23 @@ Form14::Form14()
     promo->setObjectName(QStringLiteral("Frame3D1"));
     promo->setText(QStringLiteral("IL PROGRAMMA"));
     placeTwips(promo, 120, 1200, 6360, 1335);
-    makeText(promo, "Label1",
-             QStringLiteral("Sfoglia tutte le estrazioni del SUPER ENALOTTO dell'archivio, "
-                            "stampa e copia la combinazione vincente, prepara per la ricevitoria "
-                            "l'avviso con il montepremi e le quote di ogni categoria, e analizza "
-                            "la colonna vincente con dieci statistiche."),
-             120, 300, 6120, 975, Qt::AlignLeft | Qt::AlignTop);
+    makeLabel(promo, "Label1",
+              QStringLiteral("Sfoglia tutte le estrazioni del SUPER ENALOTTO dell'archivio, "
+                             "stampa e copia la combinazione vincente, prepara per la ricevitoria "
+                             "l'avviso con il montepremi e le quote di ogni categoria, e analizza "
+                             "la colonna vincente con dieci statistiche."),
+              120, 300, 6120, 975, Qt::AlignLeft | Qt::AlignTop);
 
     auto *contact = new Frame3D(background);
     contact->setObjectName(QStringLiteral("Frame3D2"));
     contact->setText(QStringLiteral("CONTATTI"));
     placeTwips(contact, 120, 2580, 6360, 855);
-    makeText(contact, "Label2",
-             QStringLiteral("Per assistenza e aggiornamenti rivolgersi al proprio rivenditore "
-                            "del programma."),
-             120, 300, 6120, 495, Qt::AlignLeft | Qt::AlignTop);
+    makeLabel(contact, "Label2",
+              QStringLiteral("Per assistenza e aggiornamenti rivolgersi al proprio rivenditore "
+                             "del programma."),
+              120, 300, 6120, 495, Qt::AlignLeft | Qt::AlignTop);
 
-    auto *back = new Command3D(QStringLiteral("&MENU' PRINCIPALE"), background);
-    back->setObjectName(QStringLiteral("Command3D1"));
-    placeTwips(back, 3720, 3540, 2760, 615);
+    auto *back = makeButton(background, "Command3D1", QStringLiteral("&MENU' PRINCIPALE"), 3720,
+                            3540, 2760, 615);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 }

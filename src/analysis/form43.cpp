@@ -7,6 +7,7 @@
 #include "platform/clipboard.h"
 #include "platform/command3d.h"
 #include "platform/designfont.h"
+#include "platform/designwindow.h"
 #include "platform/frame3d.h"
 #include "platform/panel3d.h"
 #include "platform/printer.h"
@@ -26,15 +27,6 @@ QPointer<Form43> theWindow;
 const QString NoDate = QStringLiteral("_________");
 const QString NoContest = QStringLiteral("__");
 const QString NoNumber = QStringLiteral("00");
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
-                  int h)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    placeTwips(label, l, t, w, h);
-    return label;
-}
 
 // A frame with its value panel at 120, 240 inside it.
 Panel3D *makeValue(QWidget *parent, const char *frameName, const QString &caption,
@@ -67,29 +59,14 @@ Form43 *Form43::open()
         theWindow = new Form43;
         centreOnScreen(theWindow);
     }
-    theWindow->show();
-    theWindow->raise();
-    theWindow->activateWindow();
+    showAndRaise(theWindow);
     return theWindow;
 }
 
 Form43::Form43()
 {
-    setObjectName(QStringLiteral("Form43"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ANALISI SISTEMISTICA COLONNA VINCENTE"));
-    setFont(sansSerifFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(pal);
-    setFixedSize(twipsToPixelsX(5880), twipsToPixelsY(4680));
-
-    auto *p = new Panel3D(this);
-    p->setObjectName(QStringLiteral("Panel3D1"));
-    placeTwips(p, 0, 0, 5895, 4695);
+    Panel3D *p = setUpDesignWindow(
+        this, "Form43", QStringLiteral("ANALISI SISTEMISTICA COLONNA VINCENTE"), 5880, 4680);
 
     makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 120, 1815, 255);
     m_label3 = makeLabel(p, "Label3", QString(), 2040, 120, 1095, 255);
@@ -97,10 +74,8 @@ Form43::Form43()
     makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 360, 2055, 255);
     m_label4 = makeLabel(p, "Label4", QString(), 2400, 360, 375, 255);
     setPaletteColor(m_label4, QPalette::WindowText, Qt::blue);
-    auto *command3D9 = new Command3D(QStringLiteral("^"), p);
-    command3D9->setObjectName(QStringLiteral("Command3D9"));
+    auto *command3D9 = makeButton(p, "Command3D9", QStringLiteral("^"), 5520, 120, 255, 255);
     command3D9->setFont(arialFont(9, true));
-    placeTwips(command3D9, 5520, 120, 255, 255);
 
     m_colonna = makeValue(p, "Frame3D1", QStringLiteral("COLONNA VINCENTE"), "COLONNA", 120, 600,
                           3735, 3255, Qt::blue);
@@ -125,16 +100,13 @@ Form43::Form43()
     m_est = makeValue(p, "Frame3D9", QStringLiteral("INT. ESTERNO"), "EST", 3960, 3120, 1815, 1575,
                       Qt::red);
 
-    auto *command3D3 = new Command3D(QStringLiteral("&COPIA"), p);
-    command3D3->setObjectName(QStringLiteral("Command3D3"));
+    auto *command3D3 = makeButton(p, "Command3D3", QStringLiteral("&COPIA"), 2400, 3960, 735, 615);
     command3D3->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     command3D3->setIconSize(QSize(16, 16));
-    placeTwips(command3D3, 2400, 3960, 735, 615);
-    auto *command3D2 = new Command3D(QStringLiteral("&STAMPA"), p);
-    command3D2->setObjectName(QStringLiteral("Command3D2"));
+    auto *command3D2 =
+        makeButton(p, "Command3D2", QStringLiteral("&STAMPA"), 3240, 3960, 2535, 615);
     command3D2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     command3D2->setIconSize(QSize(16, 16));
-    placeTwips(command3D2, 3240, 3960, 2535, 615);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -211,11 +183,7 @@ AnalysisView Form43::view() const
 
 void Form43::Command3D2_Click()
 {
-    try {
-        sendToPrinter(analysisPrintout(view()));
-    } catch (const PrinterError &) {
-        // By design a failed analysis printout is abandoned without a message.
-    }
+    printOrAbandon(analysisPrintout(view()));
 }
 
 void Form43::Command3D3_Click()
@@ -228,10 +196,8 @@ void Form43::closeEvent(QCloseEvent *event)
     m_timer1->stop();
     if (Form32 *main = Form32::startupWindow()) {
         main->setAnalysisButtonColor(paletteColor(PaletteBlack));
-        if (main->isVisible()) {
-            main->raise();
-            main->activateWindow();
-        }
+        if (main->isVisible())
+            showAndRaise(main);
     }
     event->accept();
 }

@@ -388,30 +388,6 @@ int verify(const QStringList &args, QTextStream &out, QTextStream &err)
     return 1;
 }
 
-// Reads "se" for a command that will append to it; an empty archive when there is none.
-std::optional<QByteArray> archiveToExtend(QTextStream &err, int &status)
-{
-    QByteArray bytes;
-    switch (readArchive(ArchiveName, bytes)) {
-    case ReadResult::Missing:
-        return QByteArray();
-    case ReadResult::Unreadable:
-        err << "Impossibile leggere l'archivio \"se\".\n";
-        status = 2;
-        return std::nullopt;
-    case ReadResult::Ok:
-        break;
-    }
-    const ArchiveCheck check = checkArchive(bytes);
-    if (check.structural) {
-        err << "L'archivio \"se\" ha problemi di struttura; nulla è stato aggiunto.\n"
-            << "Esegui \"superenalotto-archivio verifica\" per i dettagli.\n";
-        status = 1;
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 int appendDraws(const QByteArray &bytes, const QVector<NewDraw> &draws, QTextStream &err)
 {
     const QVector<ArchiveDraw> existing = parseArchive(bytes);
@@ -432,19 +408,45 @@ int appendDraws(const QByteArray &bytes, const QVector<NewDraw> &draws, QTextStr
     return 0;
 }
 
-std::optional<QDate> newestDate(const QByteArray &bytes, QTextStream &err, int &status)
+// "se" as a command that appends to it finds it: its bytes (none when there is no archive
+// yet) and the date of its newest draw (invalid when empty). Nothing when the archive cannot
+// be read, has structural faults or a newest date that cannot be read; `status` then says why.
+struct Extendable
 {
-    const QVector<ArchiveDraw> existing = parseArchive(bytes);
+    QByteArray bytes;
+    QDate newest;
+};
+
+std::optional<Extendable> archiveToExtend(QTextStream &err, int &status)
+{
+    Extendable archive;
+    switch (readArchive(ArchiveName, archive.bytes)) {
+    case ReadResult::Missing:
+        return archive;
+    case ReadResult::Unreadable:
+        err << "Impossibile leggere l'archivio \"se\".\n";
+        status = 2;
+        return std::nullopt;
+    case ReadResult::Ok:
+        break;
+    }
+    if (checkArchive(archive.bytes).structural) {
+        err << "L'archivio \"se\" ha problemi di struttura; nulla è stato aggiunto.\n"
+            << "Esegui \"superenalotto-archivio verifica\" per i dettagli.\n";
+        status = 1;
+        return std::nullopt;
+    }
+    const QVector<ArchiveDraw> existing = parseArchive(archive.bytes);
     if (existing.isEmpty())
-        return QDate();
-    const QDate newest = parseDrawDate(existing.last().date);
-    if (!newest.isValid()) {
+        return archive;
+    archive.newest = parseDrawDate(existing.last().date);
+    if (!archive.newest.isValid()) {
         err << "La data dell'ultima estrazione (\"" << dateText(existing.last().date)
             << "\") non è leggibile; nulla è stato aggiunto.\n";
         status = 1;
         return std::nullopt;
     }
-    return newest;
+    return archive;
 }
 
 int add(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -478,19 +480,16 @@ int add(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     }
     int status = 0;
-    const std::optional<QByteArray> bytes = archiveToExtend(err, status);
-    if (!bytes)
+    const std::optional<Extendable> archive = archiveToExtend(err, status);
+    if (!archive)
         return status;
-    const std::optional<QDate> newest = newestDate(*bytes, err, status);
-    if (!newest)
-        return status;
-    if (newest->isValid() && draw.date <= *newest) {
+    if (archive->newest.isValid() && draw.date <= archive->newest) {
         err << "Estrazione rifiutata: il " << draw.date.toString(QStringLiteral("dd/MM/yyyy"))
             << " non è dopo l'ultima estrazione dell'archivio, del "
-            << newest->toString(QStringLiteral("dd/MM/yyyy")) << ".\n";
+            << archive->newest.toString(QStringLiteral("dd/MM/yyyy")) << ".\n";
         return 1;
     }
-    status = appendDraws(*bytes, {draw}, err);
+    status = appendDraws(archive->bytes, {draw}, err);
     if (status == 0)
         out << "Aggiunta l'estrazione del " << draw.date.toString(QStringLiteral("dd/MM/yyyy"))
             << ".\n";
@@ -514,15 +513,12 @@ int import(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     }
     int status = 0;
-    const std::optional<QByteArray> bytes = archiveToExtend(err, status);
-    if (!bytes)
-        return status;
-    const std::optional<QDate> newest = newestDate(*bytes, err, status);
-    if (!newest)
+    const std::optional<Extendable> archive = archiveToExtend(err, status);
+    if (!archive)
         return status;
 
     QHash<QDate, ArchiveDraw> byDate;
-    for (const ArchiveDraw &d : parseArchive(*bytes)) {
+    for (const ArchiveDraw &d : parseArchive(archive->bytes)) {
         const QDate date = parseDrawDate(d.date);
         if (date.isValid())
             byDate.insert(date, d);
@@ -542,7 +538,7 @@ int import(const QStringList &args, QTextStream &out, QTextStream &err)
             ++known;
             continue;
         }
-        if (newest->isValid() && draw.date <= *newest) {
+        if (archive->newest.isValid() && draw.date <= archive->newest) {
             ++older; // a gap in the archive is not filled from here: the order would break
             continue;
         }
@@ -562,7 +558,7 @@ int import(const QStringList &args, QTextStream &out, QTextStream &err)
     for (const auto &[line, draw] : fresh)
         draws.append(draw);
     if (!draws.isEmpty()) {
-        status = appendDraws(*bytes, draws, err);
+        status = appendDraws(archive->bytes, draws, err);
         if (status != 0)
             return status;
     }

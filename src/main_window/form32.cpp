@@ -12,6 +12,7 @@
 #include "platform/clipboard.h"
 #include "platform/command3d.h"
 #include "platform/designfont.h"
+#include "platform/designwindow.h"
 #include "platform/frame3d.h"
 #include "platform/messagebox.h"
 #include "platform/panel3d.h"
@@ -56,17 +57,6 @@ QString startupMessage(ArchiveScan::Status status, bool opened)
     return first + u"\n\n" + HowToObtain;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
-                  int h, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    placeTwips(label, l, t, w, h);
-    return label;
-}
-
 QLabel *makeBallLabel(QWidget *parent, const QString &name, int left, const QColor &colour)
 {
     auto *label = new QLabel(parent);
@@ -86,38 +76,17 @@ Shape *makeBall(QWidget *parent, const QString &name, int left, const QColor &co
     return shape;
 }
 
-Command3D *makeButton(QWidget *parent, const char *name, const QString &caption, int l, int t,
-                      int w, int h)
-{
-    auto *button = new Command3D(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    placeTwips(button, l, t, w, h);
-    return button;
-}
-
 } // namespace
 
 Form32::Form32(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form32"));
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
 }
 
 void Form32::buildControls()
 {
-    setFont(sansSerifFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(pal);
-    setFixedSize(twipsToPixelsX(9375), twipsToPixelsY(2520));
-
-    m_panel3D1 = new Panel3D(this);
-    m_panel3D1->setObjectName(QStringLiteral("Panel3D1"));
-    placeTwips(m_panel3D1, 0, 0, 9375, 2520);
+    // The caption is built at load; the window is 9375 x 2520 twips.
+    m_panel3D1 = setUpDesignWindow(this, "Form32", QString(), 9375, 2520);
     QWidget *p = m_panel3D1;
 
     makeLabel(p, "Label1", QStringLiteral("COMBINAZIONE VINCENTE DEL :"), 120, 120, 1695, 495);
@@ -326,11 +295,7 @@ void Form32::Timer1_Tick()
 
 void Form32::Command3D1_Click()
 {
-    try {
-        sendToPrinter(combinationPrintout(displayedDraw()));
-    } catch (const PrinterError &) {
-        // By design a failed combination printout is abandoned without a message.
-    }
+    printOrAbandon(combinationPrintout(displayedDraw()));
 }
 
 void Form32::Command3D5_Click()

@@ -6,6 +6,7 @@
 #include "notice/headerfile.h"
 #include "platform/command3d.h"
 #include "platform/designfont.h"
+#include "platform/designwindow.h"
 #include "platform/frame3d.h"
 #include "platform/messagebox.h"
 #include "platform/panel3d.h"
@@ -101,16 +102,6 @@ const QString PrintFailureText =
     QStringLiteral("ATTENZIONE... stampa impossibile a causa di probabili problemi con il font "
                    "COURIER NEW o con i files di stampa.");
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(alignment);
-    placeTwips(label, l, t, w, 255);
-    return label;
-}
-
 Frame3D *makeFrame(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
                    int h)
 {
@@ -138,30 +129,14 @@ Form29 *Form29::open()
         theWindow = new Form29;
         theWindow->load();
     }
-    theWindow->show();
-    theWindow->raise();
-    theWindow->activateWindow();
+    showAndRaise(theWindow);
     return theWindow;
 }
 
 Form29::Form29()
 {
-    setObjectName(QStringLiteral("Form29"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("STAMPA ENALOTTO (RICEVITORIA)"));
-    setFont(sansSerifFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::Button, paletteColor(PaletteLightGrey));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    pal.setColor(QPalette::Text, Qt::black);
-    setPalette(pal);
-    setFixedSize(twipsToPixelsX(7455), twipsToPixelsY(6855));
-
-    auto *p = new Panel3D(this);
-    p->setObjectName(QStringLiteral("Panel3D1"));
-    placeTwips(p, 0, 0, 7455, 6855);
+    Panel3D *p = setUpDesignWindow(this, "Form29", QStringLiteral("STAMPA ENALOTTO (RICEVITORIA)"),
+                                   7455, 6855);
     Frame3D *frames[4] = {
         nullptr,
         makeFrame(p, "Frame3D1", QStringLiteral("INTESTAZIONE"), 120, 120, 6855, 1575),
@@ -169,14 +144,14 @@ Form29::Form29()
         makeFrame(p, "Frame3D3", QStringLiteral("JACKPOT"), 120, 4920, 7215, 855),
     };
 
-    makeLabel(frames[2], "Label5", QStringLiteral("TOTALE"), 1920, 360, 1335);
-    makeLabel(frames[3], "Label22", QStringLiteral("TOTALE"), 1920, 360, 1335);
+    makeLabel(frames[2], "Label5", QStringLiteral("TOTALE"), 1920, 360, 1335, 255);
+    makeLabel(frames[3], "Label22", QStringLiteral("TOTALE"), 1920, 360, 1335, 255);
     for (const RowDesign &row : Rows) {
         const int base = row.rightBlock ? 3120 : 0;
-        makeLabel(frames[2], row.aiLabel, QStringLiteral("AI"), base, row.top, 375,
+        makeLabel(frames[2], row.aiLabel, QStringLiteral("AI"), base, row.top, 375, 255,
                   Qt::AlignCenter);
         makeLabel(frames[2], row.captionLabel, QString::fromLatin1(row.caption),
-                  row.rightBlock ? 4320 : 1200, row.top, row.rightBlock ? 990 : 360,
+                  row.rightBlock ? 4320 : 1200, row.top, row.rightBlock ? 990 : 360, 255,
                   Qt::AlignCenter);
     }
 
@@ -198,20 +173,16 @@ Form29::Form29()
     }
     box(4)->setText(QStringLiteral("0,00"));
 
-    makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 5880, 1815);
-    m_label3 = makeLabel(p, "Label3", QString(), 2040, 5880, 1095);
+    makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 5880, 1815, 255);
+    m_label3 = makeLabel(p, "Label3", QString(), 2040, 5880, 1095, 255);
     setPaletteColor(m_label3, QPalette::WindowText, Qt::red);
-    makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 6120, 2055);
-    m_label4 = makeLabel(p, "Label4", QString(), 2400, 6120, 375);
+    makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 6120, 2055, 255);
+    m_label4 = makeLabel(p, "Label4", QString(), 2400, 6120, 375, 255);
     setPaletteColor(m_label4, QPalette::WindowText, Qt::blue);
 
-    m_command3D1 = new Command3D(QStringLiteral("STAMPA"), p);
-    m_command3D1->setObjectName(QStringLiteral("Command3D1"));
-    placeTwips(m_command3D1, 3240, 5880, 4095, 735);
-    auto *command3D9 = new Command3D(QStringLiteral("^"), p);
-    command3D9->setObjectName(QStringLiteral("Command3D9"));
+    m_command3D1 = makeButton(p, "Command3D1", QStringLiteral("STAMPA"), 3240, 5880, 4095, 735);
+    auto *command3D9 = makeButton(p, "Command3D9", QStringLiteral("^"), 7080, 120, 255, 255);
     command3D9->setFont(arialFont(9, true));
-    placeTwips(command3D9, 7080, 120, 255, 255);
     setTabOrder(previous, m_command3D1);
     setTabOrder(m_command3D1, command3D9);
     // Command3D9 has no action.

@@ -39,3 +39,7 @@ void setActivePrinter(Printer *printer);
 
 // Sends every operation of the job to the active printer; throws PrinterError on failure.
 void sendToPrinter(const PrintJob &job);
+
+// Sends the job and abandons it without a word on failure, as the combination and analysis
+// printouts do by design. Returns whether it was printed.
+bool printOrAbandon(const PrintJob &job);
