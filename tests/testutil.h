@@ -14,7 +14,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 // Makes a fresh temporary directory the current one, and restores the old one at the end.
 class WorkDir
@@ -113,3 +115,30 @@ inline void closeAllWindows()
             delete w;
     }
 }
+
+// Limits the size of the files this process writes while it lives, so that a write fails
+// half-way, even for root (who may write anywhere else).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        m_active = getrlimit(RLIMIT_FSIZE, &m_saved) == 0;
+        rlimit small = m_saved;
+        small.rlim_cur = bytes;
+        m_active = m_active && setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_active)
+            setrlimit(RLIMIT_FSIZE, &m_saved);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    [[nodiscard]] bool active() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    bool m_active = false;
+};

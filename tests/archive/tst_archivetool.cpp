@@ -3,8 +3,6 @@
 #include "testutil.h"
 
 #include <QTextStream>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -326,15 +324,13 @@ void TestArchiveTool::failedWriteLeavesArchiveWhole()
     WorkDir dir;
     const QByteArray archive = yearOfRecords(2025, 40);
     writeFile(u"se"_s, archive);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 500; // the new archive stops growing half-way
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Run run = tool({u"aggiungi"_s, u"01/01/2026"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
-                          u"6"_s, u"7"_s, u"8"_s});
-    setrlimit(RLIMIT_FSIZE, &saved);
+    Run run{};
+    {
+        const FileSizeLimit limit(500); // the new archive stops growing half-way
+        QVERIFY(limit.active());
+        run = tool({u"aggiungi"_s, u"01/01/2026"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s,
+                    u"7"_s, u"8"_s});
+    }
     QCOMPARE(run.status, 2);
     QCOMPARE(readFile(u"se"_s), archive);
     QCOMPARE(QDir().entryList(QDir::Files), QStringList{u"se"_s});

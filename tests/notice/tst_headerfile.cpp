@@ -1,9 +1,6 @@
 #include "notice/headerfile.h"
 #include "testutil.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 class TestHeaderFile : public QObject
@@ -98,15 +95,12 @@ void TestHeaderFile::replaceIsAtomic()
     WorkDir dir;
     const QByteArray old("\"old\"\r\n\"\"\r\n\"\"\r\n");
     writeFile(u"13"_s, old);
-    // A file size limit makes the write fail half-way, even for root.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 20;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeHeaderFile({QString(30, u'N'), QString(30, u'M'), u"x"_s});
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool written = true;
+    {
+        const FileSizeLimit limit(20); // the write fails half-way
+        QVERIFY(limit.active());
+        written = writeHeaderFile({QString(30, u'N'), QString(30, u'M'), u"x"_s});
+    }
     QVERIFY(!written);
     QCOMPARE(readFile(u"13"_s), old);
     QCOMPARE(QDir().entryList(QDir::Files), QStringList{u"13"_s}); // no temporary file left

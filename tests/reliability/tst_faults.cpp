@@ -9,8 +9,6 @@
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -142,14 +140,11 @@ void TestFaults::headerWriteFailsHalfway()
     child<QLineEdit>(notice, "Text1")->setText(QString(30, u'N'));
     child<QLineEdit>(notice, "Text2")->setText(QString(30, u'M'));
     MessageBoxWatcher boxes;
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 40; // the new file stops growing half-way
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    child<QPushButton>(notice, "Command3D1")->click();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const FileSizeLimit limit(40); // the new file stops growing half-way
+        QVERIFY(limit.active());
+        child<QPushButton>(notice, "Command3D1")->click();
+    }
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(readFile(u"13"_s), old);
     QVERIFY(m_printer.ops.isEmpty());
