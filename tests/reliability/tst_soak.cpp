@@ -90,7 +90,12 @@ void TestSoak::longSession()
     qInfo("%d steps: %d open descriptors (after warm-up %d), resident memory grew %lld bytes",
           steps, openDescriptors(), fdsAfterWarmUp, growth);
     QCOMPARE(openDescriptors(), fdsAfterWarmUp);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed memory in quarantine: resident size says nothing here.
+    Q_UNUSED(growth)
+#else
     QVERIFY2(growth < 2 * 1024 * 1024, qPrintable(QString::number(growth)));
+#endif
     QCOMPARE(readFile(u"se"_s), archive);
     setActivePrinter(nullptr);
     closeAllWindows();
