@@ -1,5 +1,4 @@
 #include "archive/archivetool.h"
-#include "archive/drawdate.h"
 #include "testutil.h"
 
 #include <QTextStream>
@@ -11,8 +10,6 @@ class TestArchiveTool : public QObject
     Q_OBJECT
 
 private slots:
-    void dateLayouts_data();
-    void dateLayouts();
     void check_data();
     void check();
     void sampleArchiveIsClean();
@@ -26,7 +23,6 @@ private slots:
     void failedWriteLeavesArchiveWhole();
     void statisticsByHand();
     void statisticsCommand();
-    void helpAndUnknownCommand();
 
 private:
     struct Run
@@ -59,34 +55,6 @@ QByteArray smallArchive()
 }
 
 } // namespace
-
-void TestArchiveTool::dateLayouts_data()
-{
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<QDate>("date");
-    QTest::newRow("month") << QByteArray("03DIC1997") << int(DateLayout::Month)
-                           << QDate(1997, 12, 3);
-    QTest::newRow("slash") << QByteArray("03/121997") << int(DateLayout::Slash)
-                           << QDate(1997, 12, 3);
-    QTest::newRow("dash") << QByteArray("03-121997") << int(DateLayout::Dash) << QDate(1997, 12, 3);
-    QTest::newRow("dot") << QByteArray("03.121997") << int(DateLayout::Dot) << QDate(1997, 12, 3);
-    QTest::newRow("unknown-month")
-        << QByteArray("03XYZ1997") << int(DateLayout::Unknown) << QDate();
-    QTest::newRow("no-year") << QByteArray("03DIC19X7") << int(DateLayout::Unknown) << QDate();
-    QTest::newRow("impossible-day") << QByteArray("31FEB2020") << int(DateLayout::Month) << QDate();
-}
-
-void TestArchiveTool::dateLayouts()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(int, layout);
-    QFETCH(QDate, date);
-    QCOMPARE(int(dateLayoutOf(field)), layout);
-    QCOMPARE(parseDrawDate(field), date);
-    if (date.isValid())
-        QCOMPARE(formatDrawDate(date, DateLayout(layout)), field);
-}
 
 void TestArchiveTool::check_data()
 {
@@ -367,15 +335,6 @@ void TestArchiveTool::statisticsCommand()
     const Run last = tool({u"statistiche"_s, u"--ultimi"_s, u"2"_s});
     QVERIFY(last.out.contains(u"Estrazioni considerate: 2, dal 03GEN2026 al 05GEN2026"_s));
     QCOMPARE(tool({u"statistiche"_s, u"--ultimi"_s, u"x"_s}).status, 1);
-}
-
-void TestArchiveTool::helpAndUnknownCommand()
-{
-    const Run help = tool({u"--help"_s});
-    QCOMPARE(help.status, 0);
-    for (const char *command : {"verifica", "aggiungi", "importa", "esporta", "statistiche"})
-        QVERIFY(help.out.contains(QLatin1String(command)));
-    QCOMPARE(tool({u"boh"_s}).status, 1);
 }
 
 QTEST_GUILESS_MAIN(TestArchiveTool)

@@ -31,7 +31,6 @@ private slots:
     void noPrinterPrintsNothing();
     void noticeFitsOnePage_data();
     void noticeFitsOnePage();
-    void overflowStartsANewPage();
 
 private:
     QString pdfDir() const { return qEnvironmentVariable("ENALOTTO_PDF_DIR"); }
@@ -296,13 +295,18 @@ private:
 void TestPrinting::noticeFitsOnePage_data()
 {
     QTest::addColumn<int>("pageSize");
-    QTest::newRow("A4") << int(QPageSize::A4);
-    QTest::newRow("Letter") << int(QPageSize::Letter);
+    QTest::addColumn<int>("extraLines"); // beyond the full notice: they must go on a new page
+    QTest::addColumn<int>("pages");
+    QTest::newRow("A4") << int(QPageSize::A4) << 0 << 1;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << 0 << 1;
+    QTest::newRow("overflow-starts-a-new-page") << int(QPageSize::A4) << 15 << 2;
 }
 
 void TestPrinting::noticeFitsOnePage()
 {
     QFETCH(int, pageSize);
+    QFETCH(int, extraLines);
+    QFETCH(int, pages);
     WorkDir dir;
     NoticeInput in;
     in.header = {QString(30, u'H'), QString(30, u'I'), QString(30, u'J')};
@@ -318,41 +322,31 @@ void TestPrinting::noticeFitsOnePage()
     const QString pdf = dir.filePath(u"notice.pdf"_s);
     {
         PdfFilePrinter printer(pdf, QPageSize::PageSizeId(pageSize));
-        const PrintJob job = noticePrintout(in);
-        for (const PrintOp &op : job.ops())
+        QVector<PrintOp> ops = noticePrintout(in).ops();
+        PrintJob extra;
+        for (int i = 1; i <= extraLines; ++i)
+            extra.line(u"EXTRA "_s + QString::number(i));
+        const PrintOp end = ops.takeLast(); // the extra lines go before the end of the document
+        ops << extra.ops() << end;
+        for (const PrintOp &op : ops)
             printer.apply(op);
     }
-    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+    QVERIFY(run(u"pdfinfo"_s, {pdf})
+                .contains(QRegularExpression(u"Pages:\\s+"_s + QString::number(pages) + u"\\n"_s)));
+    const QString text = run(u"pdftotext"_s, {pdf, u"-"_s});
+    for (int i = 1; i <= extraLines; ++i)
+        QVERIFY(text.contains(u"EXTRA "_s + QString::number(i) + u'\n'));
     const QStringList lines = pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
     QVERIFY(lines.first().contains(u"*****"_s));
     QVERIFY(lines.contains(u"HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"_s) ||
             std::any_of(lines.begin(), lines.end(),
                         [](const QString &l) { return l.trimmed() == QString(30, u'H'); }));
-    QVERIFY(lines.last().contains(u"Elaborazione e stampa dati"_s));
+    if (extraLines == 0)
+        QVERIFY(lines.last().contains(u"Elaborazione e stampa dati"_s));
     // Nothing stands beyond the page's right edge: the longest line has all 31 columns.
     const QString jackpot = *std::find_if(
         lines.begin(), lines.end(), [](const QString &l) { return l.contains(u"JACKPOT"_s); });
     QVERIFY(jackpot.contains(u"999.999.999,99"_s));
-}
-
-void TestPrinting::overflowStartsANewPage()
-{
-    WorkDir dir;
-    const QString pdf = dir.filePath(u"long.pdf"_s);
-    PrintJob job;
-    job.fontName(u"Courier New"_s).fontSize(30);
-    for (int i = 1; i <= 40; ++i)
-        job.line(u"LINE "_s + QString::number(i));
-    job.endDocument();
-    {
-        PdfFilePrinter printer(pdf, QPageSize::A4);
-        for (const PrintOp &op : job.ops())
-            printer.apply(op);
-    }
-    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+2\\n"_s)));
-    const QString text = run(u"pdftotext"_s, {pdf, u"-"_s});
-    for (int i = 1; i <= 40; ++i)
-        QVERIFY(text.contains(u"LINE "_s + QString::number(i) + u'\n'));
 }
 
 QTEST_MAIN(TestPrinting)

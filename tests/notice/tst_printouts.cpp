@@ -1,6 +1,5 @@
 #include "main_window/combination.h"
 #include "notice/noticeprintout.h"
-#include "platform/printer.h"
 
 #include <QTest>
 
@@ -24,7 +23,6 @@ private slots:
     void prizeSection_data();
     void prizeSection();
     void fieldsNeverCut();
-    void recordingPrinterFailure();
 };
 
 namespace {
@@ -224,16 +222,6 @@ void TestPrintouts::fieldsNeverCut()
     QCOMPARE(lines[12], u" AI (123456) 6 Euro            1,00"_s);
     QCOMPARE(lines[12].size(), 35);
     QCOMPARE(lines[13], u" AI (  ) 5+ Euro               "_s);
-}
-
-void TestPrintouts::recordingPrinterFailure()
-{
-    RecordingPrinter printer;
-    printer.failAt = 3;
-    setActivePrinter(&printer);
-    QVERIFY_THROWS_EXCEPTION(PrinterError, sendToPrinter(combinationPrintout(sampleDraw())));
-    setActivePrinter(nullptr);
-    QCOMPARE(printer.ops.size(), 3); // the sequence stopped at the failing operation
 }
 
 QTEST_GUILESS_MAIN(TestPrintouts)
