@@ -24,8 +24,8 @@ namespace {
 
 QPointer<Form43> theWindow;
 
-const QString NoDate = QStringLiteral("_________");
-const QString NoContest = QStringLiteral("__");
+const QString NoDate = noDrawDate();
+const QString NoContest = noContestNumber();
 const QString NoNumber = QStringLiteral("00");
 
 // A frame with its value panel at 120, 240 inside it.

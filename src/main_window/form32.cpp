@@ -277,7 +277,7 @@ void Form32::VScroll1_Change(int value)
     file.close();
 
     const int x = m_lastYearCount + value - m_vScroll1->maximum();
-    m_label3->setText(x <= 0 ? QStringLiteral("__") : basicStr(x).mid(1));
+    m_label3->setText(x <= 0 ? noContestNumber() : basicStr(x).mid(1));
     m_frame3D1->setText(fromWindows1252(CurrentDraw.DrawDate));
     m_label31->setText(basicStr(value + 1));
     for (size_t k = 0; k < 6; ++k)

@@ -95,8 +95,8 @@ constexpr RowDesign Rows[] = {
 constexpr int WinnersBoxes[CategoryCount] = {8, 13, 9, 10, 11, 15, 16, 17, 18, 19, 22};
 constexpr int AmountBoxes[CategoryCount] = {5, 14, 6, 7, 12, 23, 24, 25, 26, 27, 28};
 
-const QString NoDate = QStringLiteral("_________");
-const QString NoContest = QStringLiteral("__");
+const QString NoDate = noDrawDate();
+const QString NoContest = noContestNumber();
 const QString PrintFailureTitle = QStringLiteral("INFORMAZIONE GENERALE");
 const QString PrintFailureText =
     QStringLiteral("ATTENZIONE... stampa impossibile a causa di probabili problemi con il font "
