@@ -9,7 +9,9 @@ scripts/install-deps.sh test
 
 trap 'scripts/test-printer.sh stop' EXIT
 scripts/test-printer.sh start
-export ENALOTTO_PDF_DIR="${HOME:-/root}/PDF"
+# cups-pdf files each job under the submitting user's home from the password database.
+ENALOTTO_PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+export ENALOTTO_PDF_DIR
 
 echo "== test suite"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DENALOTTO_WERROR=ON >/dev/null
