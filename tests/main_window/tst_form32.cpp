@@ -17,6 +17,7 @@ class TestForm32 : public QObject
 
 private slots:
     void initTestCase();
+    void init() { m_dir = std::make_unique<WorkDir>(); }
     void cleanup();
     void startsOnNewestSampleDraw();
     void startupFailure_data();
@@ -35,7 +36,9 @@ private slots:
     void esciClosesOnlyThisWindow();
 
 private:
-    Form32 *start();
+    // Writes "se" into the test's folder and starts the program on it.
+    Form32 *start(const QByteArray &archive);
+    std::unique_ptr<WorkDir> m_dir;
     static QString text(QWidget *w, const char *name);
     static QScrollBar *scrollBar(QWidget *w) { return child<QScrollBar>(w, "VScroll1"); }
 };
@@ -49,10 +52,12 @@ void TestForm32::cleanup()
 {
     closeAllWindows();
     setActivePrinter(nullptr);
+    m_dir.reset();
 }
 
-Form32 *TestForm32::start()
+Form32 *TestForm32::start(const QByteArray &archive)
 {
+    writeFile(u"se"_s, archive);
     if (!startProgram())
         return nullptr;
     return Form32::startupWindow();
@@ -66,9 +71,7 @@ QString TestForm32::text(QWidget *w, const char *name)
 
 void TestForm32::startsOnNewestSampleDraw()
 {
-    WorkDir dir;
-    QVERIFY(QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), u"se"_s));
-    Form32 *w = start();
+    Form32 *w = start(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
     QVERIFY(w->isVisible());
     QCOMPARE(w->objectName(), u"Form32"_s);
@@ -114,7 +117,6 @@ void TestForm32::startupFailure()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QString, says);
-    WorkDir dir;
     if (archive == "<dir>")
         QVERIFY(QDir().mkdir(u"se"_s));
     else if (archive != "<none>")
@@ -151,9 +153,7 @@ void TestForm32::contestNumbers()
     QFETCH(int, stepsBack);
     QFETCH(QString, contest);
     QFETCH(QString, record);
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2019, 10) + yearOfRecords(2020, 152));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2019, 10) + yearOfRecords(2020, 152));
     QVERIFY(w);
     QCOMPARE(w->lastYearCount(), 152);
     scrollBar(w)->setValue(scrollBar(w)->maximum() - stepsBack);
@@ -164,9 +164,7 @@ void TestForm32::contestNumbers()
 
 void TestForm32::oneRecordIsShown()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, record("05MAR2019", "450790013312", "02", "99"));
-    Form32 *w = start();
+    Form32 *w = start(record("05MAR2019", "450790013312", "02", "99"));
     QVERIFY(w);
     QCOMPARE(text(w, "Frame3D1"), u"05MAR2019"_s);
     QCOMPARE(text(w, "CV0"), u"01"_s);
@@ -178,9 +176,7 @@ void TestForm32::oneRecordIsShown()
 
 void TestForm32::keyboardSteps()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 30));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 30));
     QVERIFY(w);
     QScrollBar *bar = scrollBar(w);
     bar->setFocus();
@@ -195,9 +191,7 @@ void TestForm32::keyboardSteps()
 
 void TestForm32::furtherWindowCaptions()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 3));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     const QString caption = w->windowTitle();
     auto further = [](Form32 *from) {
@@ -235,9 +229,7 @@ void TestForm32::furtherWindowCaptions()
 
 void TestForm32::informationPanelHidesAfterFiveSeconds()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 3));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     QWidget *panel = child<QWidget>(w, "Picture1");
     child<QPushButton>(w, "Command3D6")->click();
@@ -258,9 +250,7 @@ void TestForm32::vanishedRecordWarnsAndKeepsDraw_data()
 void TestForm32::vanishedRecordWarnsAndKeepsDraw()
 {
     QFETCH(QString, change);
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 10));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 10));
     QVERIFY(w);
     const QString date = text(w, "Frame3D1");
     QFile::remove(u"se"_s);
@@ -282,9 +272,7 @@ void TestForm32::vanishedRecordWarnsAndKeepsDraw()
 
 void TestForm32::printAndCopy()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, record("23MAG2026", "450790013312", "20", "55"));
-    Form32 *w = start();
+    Form32 *w = start(record("23MAG2026", "450790013312", "20", "55"));
     QVERIFY(w);
     RecordingPrinter printer;
     setActivePrinter(&printer);
@@ -302,9 +290,7 @@ void TestForm32::printAndCopy()
 
 void TestForm32::printFailureIsSilent()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 3));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     RecordingPrinter printer;
     printer.failAt = 2;
@@ -320,9 +306,7 @@ void TestForm32::printFailureIsSilent()
 
 void TestForm32::buttonsOpenWindows()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 3));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     const std::pair<const char *, QString> buttons[] = {
         {"Command3D26", u"Form29"_s}, {"Command3D12", u"Form14"_s}, {"Command3D27", u"Form43"_s}};
@@ -339,9 +323,7 @@ void TestForm32::buttonsOpenWindows()
 
 void TestForm32::esciClosesOnlyThisWindow()
 {
-    WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 3));
-    Form32 *w = start();
+    Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     child<QPushButton>(w, "Command3D26")->click();
     child<QPushButton>(w, "Command3D3")->click();
