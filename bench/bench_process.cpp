@@ -1,8 +1,8 @@
 // Whole-process start-up against a minimal Qt program, and the idle cost of the windows.
 #include "analysis/form43.h"
-#include "app/program.h"
 #include "main_window/form32.h"
 #include "notice/form29.h"
+#include "programonsample.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,6 +70,13 @@ void BM_StartupToWindow_Floor(benchmark::State &state)
 }
 BENCHMARK(BM_StartupToWindow_Floor)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+// How long the idle cost is measured: ENALOTTO_BENCH_IDLE_SECONDS, 10 s by default.
+int idleSeconds()
+{
+    const int seconds = qEnvironmentVariableIntValue("ENALOTTO_BENCH_IDLE_SECONDS");
+    return seconds > 0 ? seconds : 10;
+}
+
 double cpuSeconds()
 {
     rusage usage{};
@@ -81,14 +88,9 @@ double cpuSeconds()
 // The main, notice and analysis windows open and idle, their 1 ms and 500 ms timers running.
 void BM_IdleCpu(benchmark::State &state)
 {
-    const int seconds = qEnvironmentVariableIntValue("ENALOTTO_BENCH_IDLE_SECONDS") > 0
-                            ? qEnvironmentVariableIntValue("ENALOTTO_BENCH_IDLE_SECONDS")
-                            : 10;
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), dir.filePath(QStringLiteral("se")));
-    QDir::setCurrent(dir.path());
-    if (!startProgram()) {
+    const int seconds = idleSeconds();
+    const ProgramOnSample program;
+    if (!program.started()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -105,19 +107,13 @@ void BM_IdleCpu(benchmark::State &state)
         percent = 100.0 * (cpuSeconds() - before) / seconds;
     }
     state.counters["cpu_percent"] = percent;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir::setCurrent(previous);
 }
 BENCHMARK(BM_IdleCpu)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 // The floor of the idle cost: the same two timers, 1 ms and 500 ms, with nothing to do.
 void BM_IdleCpu_Floor(benchmark::State &state)
 {
-    const int seconds = qEnvironmentVariableIntValue("ENALOTTO_BENCH_IDLE_SECONDS") > 0
-                            ? qEnvironmentVariableIntValue("ENALOTTO_BENCH_IDLE_SECONDS")
-                            : 10;
+    const int seconds = idleSeconds();
     QTimer fast;
     fast.setInterval(1);
     QTimer slow;

@@ -1,8 +1,8 @@
 // One scroll step through the main window, the statistics and the notice's operations.
 #include "analysis/columnanalysis.h"
-#include "app/program.h"
 #include "main_window/form32.h"
 #include "notice/noticeprintout.h"
+#include "programonsample.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,11 +15,8 @@ namespace {
 
 void BM_ScrollStepThroughWindow(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), dir.filePath(QStringLiteral("se")));
-    QDir::setCurrent(dir.path());
-    if (!startProgram()) {
+    const ProgramOnSample program;
+    if (!program.started()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -31,9 +28,6 @@ void BM_ScrollStepThroughWindow(benchmark::State &state)
         bar->setValue(n);
         benchmark::DoNotOptimize(window->drawDate());
     }
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir::setCurrent(previous);
 }
 BENCHMARK(BM_ScrollStepThroughWindow);
 

@@ -62,6 +62,16 @@ inline void writeFile(const QString &name, const QByteArray &bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
+// Lays out a file as a test row describes it: "<none>" leaves it out, "<dir>" makes a folder
+// of that name, anything else is the file's bytes.
+inline void placeFile(const QString &name, const QByteArray &content)
+{
+    if (content == "<dir>")
+        QVERIFY(QDir().mkdir(name));
+    else if (content != "<none>")
+        writeFile(name, content);
+}
+
 inline QByteArray readFile(const QString &name)
 {
     QFile f(name);

@@ -86,8 +86,7 @@ Form32::Form32(QWidget *parent) : QWidget(parent)
 void Form32::buildControls()
 {
     // The caption is built at load; the window is 9375 x 2520 twips.
-    m_panel3D1 = setUpDesignWindow(this, "Form32", QString(), 9375, 2520);
-    QWidget *p = m_panel3D1;
+    QWidget *p = setUpDesignWindow(this, "Form32", QString(), 9375, 2520);
 
     makeLabel(p, "Label1", QStringLiteral("COMBINAZIONE VINCENTE DEL :"), 120, 120, 1695, 495);
     m_frame3D1 = new Frame3D(p);

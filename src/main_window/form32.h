@@ -8,7 +8,6 @@
 
 class Command3D;
 class Frame3D;
-class Panel3D;
 class QLabel;
 class QScrollBar;
 class QTimer;
@@ -52,7 +51,6 @@ private:
     int m_shownPosition = -1;
     QPointer<Form32> m_newWindow;
 
-    Panel3D *m_panel3D1 = nullptr;
     Frame3D *m_frame3D1 = nullptr;
     std::array<QLabel *, 6> m_cv{};
     QLabel *m_cj = nullptr;

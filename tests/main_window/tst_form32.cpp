@@ -117,10 +117,7 @@ void TestForm32::startupFailure()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QString, says);
-    if (archive == "<dir>")
-        QVERIFY(QDir().mkdir(u"se"_s));
-    else if (archive != "<none>")
-        writeFile(u"se"_s, archive);
+    placeFile(u"se"_s, archive);
 
     MessageBoxWatcher boxes;
     QVERIFY(!startProgram());

@@ -288,10 +288,7 @@ void TestForm29::headerFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, header);
-    if (file == "<dir>")
-        QVERIFY(QDir().mkdir(u"13"_s));
-    else if (file != "<none>")
-        writeFile(u"13"_s, file);
+    placeFile(u"13"_s, file);
     MessageBoxWatcher boxes;
     openForm();
     for (int i = 0; i < 3; ++i)
