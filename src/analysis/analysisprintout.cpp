@@ -13,7 +13,8 @@ const QString S15(15, u' ');
 PrintJob analysisPrintout(const AnalysisView &v)
 {
     PrintJob job;
-    // The original also set a printer property to 6 here; Qt's printer has no counterpart.
+    // The printer property set to 6 at this point of the printout has no counterpart in
+    // Qt's printer, so only the font is set.
     job.fontName(QStringLiteral("courier new")).fontSize(11);
     job.line();
     job.line(S15 + u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);

@@ -16,7 +16,8 @@ QString numbersJoined(const DisplayedDraw &draw)
 PrintJob combinationPrintout(const DisplayedDraw &draw)
 {
     PrintJob job;
-    // The original also set a printer property to 6 here; Qt's printer has no counterpart.
+    // The printer property set to 6 at this point of the printout has no counterpart in
+    // Qt's printer, so only the font is set.
     job.fontName(QStringLiteral("courier new")).fontSize(11);
     job.line();
     job.line(Pad + u"  COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + draw.date);

@@ -259,8 +259,8 @@ void Form32::VScroll1_Change(int value)
     ArchiveFile file;
     if (!file.open(QString::fromLatin1(ArchiveFileName)) || !ReadDraw(file, value)) {
         file.close();
-        // The archive changed under us: keep showing the last good draw and say so, rather
-        // than ending the program as the original did.
+        // The archive changed under us: keep showing the last good draw and say so; the
+        // person keeps the window and whatever the notice holds.
         if (m_shownPosition >= 0) {
             const QSignalBlocker blocker(m_vScroll1);
             m_vScroll1->setValue(m_shownPosition);
