@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +20,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // Makes a fresh temporary directory the current one, and restores the old one at the end.
 class WorkDir
@@ -63,11 +67,14 @@ inline void writeFile(const QString &name, const QByteArray &bytes)
 }
 
 // Lays out a file as a test row describes it: "<none>" leaves it out, "<dir>" makes a folder
-// of that name, anything else is the file's bytes.
+// of that name, "<fifo>" a named pipe (a blocking open of it waits for a writer forever),
+// anything else is the file's bytes.
 inline void placeFile(const QString &name, const QByteArray &content)
 {
     if (content == "<dir>")
         QVERIFY(QDir().mkdir(name));
+    else if (content == "<fifo>")
+        QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
     else if (content != "<none>")
         writeFile(name, content);
 }
@@ -110,6 +117,30 @@ private:
 template <typename T> T *child(QWidget *window, const char *name)
 {
     return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+// The middle of a part of a scroll bar (an arrow, the handle, the groove above or below it),
+// where a person presses with the mouse.
+inline QPoint scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+// One click on a part of a scroll bar.
+inline void clickScrollBar(QScrollBar *bar, QStyle::SubControl part)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, part));
 }
 
 // Closes and deletes every top-level window, so each test starts with none.

@@ -1,6 +1,7 @@
 #include "archive/recordsource.h"
 
-#include <QFile>
+#include "common/regularfile.h"
+
 #include <QIODevice>
 #include <cerrno>
 #include <fcntl.h>
@@ -25,10 +26,7 @@ ArchiveFile::~ArchiveFile()
 bool ArchiveFile::open(const QString &name)
 {
     close();
-    const QByteArray path = QFile::encodeName(name);
-    do {
-        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    } while (m_fd < 0 && errno == EINTR);
+    m_fd = openRegularFile(name);
     return m_fd >= 0;
 }
 

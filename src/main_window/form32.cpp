@@ -17,6 +17,7 @@
 #include "platform/messagebox.h"
 #include "platform/panel3d.h"
 #include "platform/printer.h"
+#include "platform/scrollbar.h"
 #include "platform/shape.h"
 #include "platform/twips.h"
 
@@ -136,7 +137,7 @@ void Form32::buildControls()
     panel3D30->setObjectName(QStringLiteral("Panel3D30"));
     placeTwips(panel3D30, 8850, 555, 435, 1065);
     auto *command3D6 = makeButton(p, "Command3D6", QStringLiteral("&? "), 8880, 600, 375, 375);
-    m_vScroll1 = new QScrollBar(Qt::Vertical, p);
+    m_vScroll1 = new ScrollBar(Qt::Vertical, p);
     m_vScroll1->setObjectName(QStringLiteral("VScroll1"));
     m_vScroll1->setFocusPolicy(Qt::StrongFocus);
     m_vScroll1->setSingleStep(1);
@@ -261,6 +262,7 @@ void Form32::VScroll1_Change(int value)
         file.close();
         // The archive changed under us: keep showing the last good draw and say so; the
         // person keeps the window and whatever the notice holds.
+        m_vScroll1->endPress();
         if (m_shownPosition >= 0) {
             const QSignalBlocker blocker(m_vScroll1);
             m_vScroll1->setValue(m_shownPosition);

@@ -9,7 +9,7 @@
 class Command3D;
 class Frame3D;
 class QLabel;
-class QScrollBar;
+class ScrollBar;
 class QTimer;
 
 // The main window: the draw browser and the hub that opens every other window. One record
@@ -58,7 +58,7 @@ private:
     QWidget *m_picture1 = nullptr;
     QLabel *m_label31 = nullptr;
     QLabel *m_label3 = nullptr;
-    QScrollBar *m_vScroll1 = nullptr;
+    ScrollBar *m_vScroll1 = nullptr;
     QTimer *m_timer1 = nullptr;
     Command3D *m_command3D3 = nullptr;
     Command3D *m_command3D9 = nullptr;

@@ -166,12 +166,15 @@ Form29::Form29()
         box->setObjectName(u"Text" + QString::number(d.number));
         placeTwips(box, 30, 30, d.width, 285);
         box->installEventFilter(this);
+        connect(box, &TextBox::left, this, [this, box] { reformat(box); });
         m_boxes.insert(d.number, box);
         if (previous)
             setTabOrder(previous, box);
         previous = box;
     }
-    box(4)->setText(QStringLiteral("0,00"));
+    // Zero in the pool's pattern ("0,00" in Italian), written in the user's locale so that the
+    // first tick reads it as a number in every locale.
+    box(4)->setText(formatNumber(0, NumberFormat::TwoDecimals));
 
     makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 5880, 1815, 255);
     m_label3 = makeLabel(p, "Label3", QString(), 2040, 5880, 1095, 255);
@@ -221,17 +224,19 @@ bool Form29::eventFilter(QObject *watched, QEvent *event)
             QCoreApplication::postEvent(
                 textBox, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
         }
-    } else if (event->type() == QEvent::FocusOut) {
-        const Format format = formatOf(textBox);
-        if (format != Format::None) {
-            const QString formatted = reformatNumberText(
-                textBox->text(),
-                format == Format::Whole ? NumberFormat::Whole : NumberFormat::TwoDecimals);
-            if (formatted != textBox->text())
-                textBox->setText(formatted);
-        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form29::reformat(TextBox *textBox)
+{
+    const Format format = formatOf(textBox);
+    if (format == Format::None)
+        return;
+    const QString formatted = reformatNumberText(
+        textBox->text(), format == Format::Whole ? NumberFormat::Whole : NumberFormat::TwoDecimals);
+    if (formatted != textBox->text())
+        textBox->setText(formatted);
 }
 
 void Form29::Timer1_Tick()

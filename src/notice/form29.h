@@ -30,6 +30,8 @@ private:
     void load();
     void Timer1_Tick();
     void Command3D1_Click();
+    // Writes a number box again in its pattern once the focus has left it.
+    void reformat(TextBox *textBox);
     [[nodiscard]] TextBox *box(int number) const;
 
     QHash<int, TextBox *> m_boxes; // by design number: 1 ... 19, 21 ... 28

@@ -1,8 +1,8 @@
 #include "notice/headerfile.h"
 
 #include "common/codepage.h"
+#include "common/regularfile.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -65,8 +65,6 @@ std::optional<QStringList> parseHeaderFile(const QByteArray &bytes)
             while (i < n && bytes[i] != ',' && !isLineEnd(bytes[i]))
                 ++i;
             field = bytes.mid(start, i - start);
-            while (field.endsWith(' ') || field.endsWith('\t'))
-                field.chop(1);
         }
         i = skipDelimiter(bytes, i);
         fields.append(fromWindows1252(field).left(HeaderLineLimit));
@@ -84,12 +82,11 @@ QByteArray headerFileBytes(const QStringList &lines)
 
 std::optional<QStringList> readHeaderFile()
 {
-    QFile file(QString::fromLatin1(HeaderFileName));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes =
+        readRegularFile(QString::fromLatin1(HeaderFileName), MaxHeaderFileBytes);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.read(MaxHeaderFileBytes);
-    file.close();
-    return parseHeaderFile(bytes);
+    return parseHeaderFile(*bytes);
 }
 
 bool writeHeaderFile(const QStringList &lines)

@@ -2,6 +2,7 @@
 
 #include "platform/panel3d.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 Command3D::Command3D(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
@@ -68,4 +69,16 @@ void Command3D::paintEvent(QPaintEvent *)
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
+}
+
+void Command3D::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A held key repeats its press: only the first one clicks.
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

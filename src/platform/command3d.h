@@ -3,7 +3,8 @@
 #include <QPushButton>
 
 // A 3D command button with the classic bevel; "&" in its caption marks the access key.
-// Its caption colour is the palette's ButtonText.
+// Its caption colour is the palette's ButtonText. Space, Enter and keypad Enter click it when
+// it has the focus, once per press.
 class Command3D : public QPushButton
 {
     Q_OBJECT
@@ -16,4 +17,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

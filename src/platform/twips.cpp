@@ -1,6 +1,7 @@
 #include "platform/twips.h"
 
 #include <QGuiApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -33,13 +34,56 @@ void placeTwips(QWidget *widget, int left, int top, int width, int height)
                         twipsToPixelsY(height));
 }
 
-void centreOnScreen(QWidget *window)
+namespace {
+
+// Moves the window's outer frame to the middle of its screen; returns the frame size used.
+QSize centreFrame(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
     const QSize frame = window->frameGeometry().size();
+    if (!screen)
+        return frame;
+    const QRect area = screen->geometry();
     window->move(area.x() + int((area.width() - frame.width()) / 2.0),
                  area.y() + int((area.height() - frame.height()) / 2.0));
+    return frame;
+}
+
+// A window has no frame until it is shown and the window manager has framed it, which
+// happens after show() returns. Until then the frame is taken to be the window itself;
+// once the real frame is known the window is centred again, once.
+class FrameCentrer : public QObject
+{
+public:
+    FrameCentrer(QWidget *window, QSize centredFor) : QObject(window), m_centredFor(centredFor)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
+            window->isVisible()) {
+            const QSize frame = window->frameGeometry().size();
+            if (frame != window->size() && frame != m_centredFor) {
+                centreFrame(window);
+                deleteLater();
+            }
+        }
+        return false;
+    }
+
+private:
+    QSize m_centredFor;
+};
+
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    const QSize used = centreFrame(window);
+    if (used == window->size())
+        new FrameCentrer(window, used);
 }

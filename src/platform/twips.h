@@ -10,5 +10,6 @@ class QWidget;
 // Places a control at left, top with width and height, all in twips of its container.
 void placeTwips(QWidget *widget, int left, int top, int width, int height);
 
-// Centres a top-level window on its screen, as each window does when it loads.
+// Centres a top-level window's outer frame on its screen, as each window does when it loads;
+// when the frame is not known yet, again as soon as it is.
 void centreOnScreen(QWidget *window);

@@ -102,10 +102,11 @@ void TestForm32::startsOnNewestSampleDraw()
 
 void TestForm32::startupFailure_data()
 {
-    QTest::addColumn<QByteArray>("archive"); // "<dir>" makes "se" a folder, "<none>" leaves it out
+    QTest::addColumn<QByteArray>("archive"); // see placeFile()
     QTest::addColumn<QString>("says");
     QTest::newRow("missing") << QByteArray("<none>") << u"Impossibile leggere"_s;
     QTest::newRow("a-folder") << QByteArray("<dir>") << u"Impossibile leggere"_s;
+    QTest::newRow("a-named-pipe") << QByteArray("<fifo>") << u"Impossibile leggere"_s;
     QTest::newRow("empty") << QByteArray() << u"non contiene nessuna estrazione"_s;
     QTest::newRow("shorter-than-a-record")
         << QByteArray("03DIC1997010203") << u"non contiene nessuna estrazione"_s;
@@ -153,7 +154,9 @@ void TestForm32::contestNumbers()
     Form32 *w = start(yearOfRecords(2019, 10) + yearOfRecords(2020, 152));
     QVERIFY(w);
     QCOMPARE(w->lastYearCount(), 152);
-    scrollBar(w)->setValue(scrollBar(w)->maximum() - stepsBack);
+    clickScrollBar(scrollBar(w), QStyle::SC_ScrollBarSlider);
+    for (int i = 0; i < stepsBack; ++i)
+        QTest::keyClick(scrollBar(w), Qt::Key_Up);
     QCOMPARE(text(w, "Label3"), contest);
     QCOMPARE(text(w, "Label31"), record);
     QCOMPARE(text(w, "Frame3D1").right(4), stepsBack <= 151 ? u"2020"_s : u"2019"_s);
@@ -175,8 +178,12 @@ void TestForm32::keyboardSteps()
 {
     Form32 *w = start(yearOfRecords(2020, 30));
     QVERIFY(w);
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
     QScrollBar *bar = scrollBar(w);
-    bar->setFocus();
+    clickScrollBar(bar, QStyle::SC_ScrollBarSlider); // takes the focus, moves nothing
+    QVERIFY(bar->hasFocus());
+    QCOMPARE(bar->value(), 29);
     QTest::keyClick(bar, Qt::Key_Up);
     QCOMPARE(bar->value(), 28);
     QCOMPARE(text(w, "Label31"), u" 29"_s);
@@ -238,33 +245,47 @@ void TestForm32::informationPanelHidesAfterFiveSeconds()
 
 void TestForm32::vanishedRecordWarnsAndKeepsDraw_data()
 {
-    QTest::addColumn<QString>("change");
-    QTest::newRow("removed") << u"remove"_s;
-    QTest::newRow("shortened") << u"shorten"_s;
-    QTest::newRow("replaced-by-folder") << u"folder"_s;
+    QTest::addColumn<QByteArray>("change"); // what "se" becomes; see placeFile()
+    QTest::newRow("removed") << QByteArray("<none>");
+    QTest::newRow("shortened") << yearOfRecords(2020, 2);
+    QTest::newRow("replaced-by-folder") << QByteArray("<dir>");
+    QTest::newRow("replaced-by-named-pipe") << QByteArray("<fifo>");
 }
 
 void TestForm32::vanishedRecordWarnsAndKeepsDraw()
 {
-    QFETCH(QString, change);
-    Form32 *w = start(yearOfRecords(2020, 10));
+    QFETCH(QByteArray, change);
+    const QByteArray archive = yearOfRecords(2020, 10);
+    Form32 *w = start(archive);
     QVERIFY(w);
+    QScrollBar *bar = scrollBar(w);
     const QString date = text(w, "Frame3D1");
     QFile::remove(u"se"_s);
-    if (change == u"shorten")
-        writeFile(u"se"_s, yearOfRecords(2020, 2));
-    else if (change == u"folder")
-        QVERIFY(QDir().mkdir(u"se"_s));
+    placeFile(u"se"_s, change);
 
+    // The press is held: the arrow's repeat must not step again under the warning.
     MessageBoxWatcher boxes;
-    scrollBar(w)->setValue(5);
+    const QPoint up = scrollBarPart(bar, QStyle::SC_ScrollBarSubLine);
+    QTest::mousePress(bar, Qt::LeftButton, {}, up);
+    QTest::qWait(2000);
+    QCOMPARE(boxes.seen.size(), size_t(1));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, up);
+    QTest::qWait(200);
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"Informazioni generali"_s);
     QCOMPARE(boxes.seen[0].icon, QMessageBox::Warning);
     QCOMPARE(text(w, "Frame3D1"), date);
     QCOMPARE(text(w, "Label31"), u" 10"_s);
-    QCOMPARE(scrollBar(w)->value(), 9);
+    QCOMPARE(bar->value(), 9);
     QVERIFY(w->isVisible());
+
+    // Once "se" is back, the next click steps as usual.
+    QFile::remove(u"se"_s);
+    QDir().rmdir(u"se"_s);
+    writeFile(u"se"_s, archive);
+    clickScrollBar(bar, QStyle::SC_ScrollBarSubLine);
+    QCOMPARE(text(w, "Label31"), u" 9"_s);
+    QCOMPARE(boxes.seen.size(), size_t(1));
 }
 
 void TestForm32::printAndCopy()

@@ -4,7 +4,11 @@
 #include "platform/textbox.h"
 #include "testutil.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +27,12 @@ private slots:
     void reformatOnLeaving_data();
     void reformatOnLeaving();
     void typingLimitBoundsTypingOnly();
+    void addedTextKeepsToLimit_data();
+    void addedTextKeepsToLimit();
+    void contextMenuIsNotLeaving();
+    void enterOnStampaPrintsOncePerPress();
+    void startsGreyInEveryLocale_data();
+    void startsGreyInEveryLocale();
     void prizePoolColours();
     void headerColours_data();
     void headerColours();
@@ -46,6 +56,40 @@ private:
     QString label(const char *name) const { return child<QLabel>(m_form, name)->text(); }
     void openForm();
     void tick() { QTest::qWait(600); }
+    // Keys go to the control that has the focus, and clicks give the focus, as a person's do.
+    static QWidget *focused() { return QApplication::focusWidget(); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focused(), key, modifiers);
+    }
+    static void type(const QString &text) { QTest::keyClicks(focused(), text); }
+    static void clickOn(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // Clicks into a box and selects what it holds, so that typing replaces it.
+    static void enterBox(TextBox *b)
+    {
+        clickOn(b);
+        QVERIFY(b->hasFocus());
+        press(Qt::Key_A, Qt::ControlModifier);
+    }
+    // Clicks "Paste" in the context menu that is open.
+    static void clickPasteInMenu()
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction *> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+            return a->text().startsWith(u"&Paste"_s);
+        });
+        QVERIFY(paste != actions.end());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+    int documentsPrinted() const
+    {
+        return int(std::count_if(m_printer.ops.begin(), m_printer.ops.end(), [](const PrintOp &op) {
+            return op.kind == PrintOp::Kind::EndDocument;
+        }));
+    }
 };
 
 void TestForm29::initTestCase()
@@ -119,10 +163,10 @@ void TestForm29::enterMovesFocus()
     if (!mainVisible)
         Form32::startupWindow()->hide();
     tick();
-    box(from)->setFocus();
-    QTest::keyClicks(box(from), u"7"_s);
-    QTest::keyClick(box(from), Qt::Key_Return);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), to);
+    clickOn(box(from));
+    type(u"7"_s);
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focused()->objectName(), to);
     QVERIFY(!box(from)->text().contains(u'\r'));
     QVERIFY(!box(from)->text().contains(u'\n'));
 }
@@ -131,33 +175,54 @@ void TestForm29::reformatOnLeaving_data()
 {
     QTest::addColumn<int>("boxNumber");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave"); // how the focus leaves the box
     QTest::addColumn<QString>("shown");
-    QTest::newRow("amount-25000") << 5 << u"25000"_s << u"25.000,00"_s;
-    QTest::newRow("amount-zero") << 7 << u"0"_s << u"0,00"_s;
-    QTest::newRow("amount-letters") << 23 << u"abc"_s << u"abc"_s;
-    QTest::newRow("winners-1500") << 11 << u"1500"_s << u"1.500"_s;
-    QTest::newRow("winners-zero-empties") << 8 << u"0"_s << QString();
-    QTest::newRow("winners-letters") << 9 << u"xy"_s << u"xy"_s;
-    QTest::newRow("winners-beyond-typing-limit") << 10 << u"12345"_s << u"12.345"_s;
-    QTest::newRow("header-never-formatted") << 1 << u"1500"_s << u"1500"_s;
+    // The formatted text may be longer than what the box lets a person type.
+    for (const char *leave : {"tab", "backtab", "enter", "click-box", "click-button",
+                              "other-window"}) {
+        QTest::addRow("winners-beyond-typing-limit-%s", leave)
+            << 10 << u"12345"_s << QString::fromLatin1(leave) << u"12.345"_s;
+    }
+    QTest::newRow("first-prize-by-tab") << 5 << u"209160441,54"_s << u"tab"_s
+                                        << u"209.160.441,54"_s;
+    QTest::newRow("amount-25000") << 5 << u"25000"_s << u"enter"_s << u"25.000,00"_s;
+    QTest::newRow("amount-zero") << 7 << u"0"_s << u"click-box"_s << u"0,00"_s;
+    QTest::newRow("amount-letters") << 23 << u"abc"_s << u"tab"_s << u"abc"_s;
+    QTest::newRow("winners-1500") << 11 << u"1500"_s << u"backtab"_s << u"1.500"_s;
+    QTest::newRow("winners-zero-empties") << 8 << u"0"_s << u"tab"_s << QString();
+    QTest::newRow("winners-letters") << 9 << u"xy"_s << u"click-button"_s << u"xy"_s;
+    QTest::newRow("header-never-formatted") << 1 << u"1500"_s << u"tab"_s << u"1500"_s;
 }
 
 void TestForm29::reformatOnLeaving()
 {
     QFETCH(int, boxNumber);
     QFETCH(QString, typed);
+    QFETCH(QString, leave);
     QFETCH(QString, shown);
     openForm();
     TextBox *b = box(boxNumber);
-    b->setFocus();
-    b->selectAll();
-    QTest::keyClicks(b, typed);
+    enterBox(b);
+    type(typed);
     QCOMPARE(b->text(), typed);
-    box(boxNumber == 21 ? 1 : 21)->setFocus();
+    if (leave == u"tab") {
+        press(Qt::Key_Tab);
+    } else if (leave == u"backtab") {
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+    } else if (leave == u"enter") {
+        press(Qt::Key_Return);
+    } else if (leave == u"click-box") {
+        clickOn(box(boxNumber == 21 ? 1 : 21));
+    } else if (leave == u"click-button") {
+        clickOn(child<QPushButton>(m_form, "Command3D9")); // "^", which does nothing
+    } else {
+        QWidget *main = Form32::startupWindow();
+        QApplication::setActiveWindow(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+    }
+    QTRY_VERIFY(!b->hasFocus());
     QCOMPARE(b->text(), shown);
-    // Leaving it again changes nothing.
-    b->setFocus();
-    box(boxNumber == 21 ? 1 : 21)->setFocus();
+    QTest::qWait(20); // nothing puts the typed text back afterwards
     QCOMPARE(b->text(), shown);
 }
 
@@ -165,18 +230,144 @@ void TestForm29::typingLimitBoundsTypingOnly()
 {
     openForm();
     TextBox *b = box(10); // typing limit 5
-    b->setFocus();
-    QTest::keyClicks(b, u"1234567"_s);
+    enterBox(b);
+    type(u"1234567"_s);
     QCOMPARE(b->text(), u"12345"_s);
-    box(11)->setFocus();
+    press(Qt::Key_Tab);
     QCOMPARE(b->text(), u"12.345"_s);
     // A longer text can still be shortened, but not lengthened by typing.
-    b->setFocus();
-    b->end(false);
-    QTest::keyClick(b, Qt::Key_9);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(b->hasFocus());
+    press(Qt::Key_End);
+    press(Qt::Key_9);
     QCOMPARE(b->text(), u"12.345"_s);
-    QTest::keyClick(b, Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
     QCOMPARE(b->text(), u"12.34"_s);
+}
+
+void TestForm29::addedTextKeepsToLimit_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("typed"); // typed into the header box first (limit 30)
+    QTest::addColumn<QString>("shown");
+    const QString clip = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrs"_s; // 45 characters
+    for (const char *way : {"ctrl-v", "shift-insert", "context-menu", "drop", "input-method"}) {
+        const QString w = QString::fromLatin1(way);
+        QTest::addRow("%s-into-empty", way) << w << QString() << clip.left(30);
+        QTest::addRow("%s-after-text", way) << w << u"VIA "_s << u"VIA "_s + clip.left(26);
+        QTest::addRow("%s-into-full-box", way) << w << QString(30, u'x') << QString(30, u'x');
+    }
+    QTest::newRow("short-paste-whole") << u"ctrl-v"_s << u"BAR"_s << u"BAR"_s + clip.left(27);
+}
+
+void TestForm29::addedTextKeepsToLimit()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    const QString clip = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrs"_s;
+    QGuiApplication::clipboard()->setText(clip);
+    openForm();
+    TextBox *b = box(1);
+    enterBox(b);
+    type(typed);
+    QCOMPARE(b->text(), typed);
+    if (way == u"ctrl-v") {
+        press(Qt::Key_V, Qt::ControlModifier);
+    } else if (way == u"shift-insert") {
+        press(Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (way == u"context-menu") {
+        // A right click on the window, as the window system delivers it.
+        const QPoint at = b->mapTo(m_form, b->rect().center());
+        QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, {}, at);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        clickPasteInMenu();
+    } else if (way == u"drop") {
+        // A drag from another program ends at the box's right end: enter, move, drop.
+        QMimeData mime;
+        mime.setText(clip);
+        const QPoint at(b->width() - 2, b->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &move);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &drop);
+    } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(clip);
+        QApplication::sendEvent(b, &commit);
+    }
+    QCOMPARE(b->text(), shown);
+}
+
+void TestForm29::contextMenuIsNotLeaving()
+{
+    QGuiApplication::clipboard()->setText(u"5678"_s);
+    openForm();
+    TextBox *b = box(10); // typing limit 5, formatted as a whole number
+    enterBox(b);
+    type(u"1234"_s);
+    QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, {},
+                      b->mapTo(m_form, b->rect().center()));
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QCOMPARE(b->text(), u"1234"_s); // the menu took the focus, the box was not left
+    clickPasteInMenu();
+    QTRY_VERIFY(b->hasFocus());
+    QCOMPARE(b->text(), u"12345"_s);
+    press(Qt::Key_Tab);
+    QCOMPARE(b->text(), u"12.345"_s);
+}
+
+void TestForm29::enterOnStampaPrintsOncePerPress()
+{
+    openForm();
+    auto *stampa = child<QPushButton>(m_form, "Command3D1");
+    QTRY_VERIFY(stampa->isEnabled());
+    clickOn(box(21));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focused(), stampa);
+    QCOMPARE(documentsPrinted(), 0); // the Enter that moved the focus prints nothing
+    press(Qt::Key_Return);
+    QCOMPARE(documentsPrinted(), 1);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(documentsPrinted(), 2);
+    // A held key repeats its press; the repeats print nothing.
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(stampa, &repeat);
+    }
+    QCOMPARE(documentsPrinted(), 2);
+    press(Qt::Key_Space);
+    QCOMPARE(documentsPrinted(), 3);
+}
+
+void TestForm29::startsGreyInEveryLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("pool");
+    QTest::newRow("C") << QLocale::c() << u"0.00"_s;
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << u"0.00"_s;
+    QTest::newRow("it_IT") << QLocale(QLocale::Italian, QLocale::Italy) << u"0,00"_s;
+}
+
+void TestForm29::startsGreyInEveryLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, pool);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
+    openForm();
+    QCOMPARE(box(4)->text(), pool);
+    for (int n : {4, 5, 8, 19, 21, 28})
+        QTRY_COMPARE(box(n)->backgroundColor(), QColor(192, 192, 192));
+    auto *stampa = child<QPushButton>(m_form, "Command3D1");
+    QTRY_VERIFY(stampa->isEnabled());
+    clickOn(stampa);
+    // Filler lines in place of the prize table: none of its lines is printed.
+    const QStringList lines = printedLines(m_printer.ops);
+    QVERIFY(!lines.join(u'\n').contains(u"MONTEPREMI"_s));
+    QCOMPARE(lines.size(), 10 + 15 + 1);
 }
 
 void TestForm29::prizePoolColours()
@@ -184,9 +375,8 @@ void TestForm29::prizePoolColours()
     openForm();
     tick();
     QCOMPARE(box(5)->backgroundColor(), QColor(192, 192, 192));
-    box(4)->setFocus();
-    box(4)->selectAll();
-    QTest::keyClicks(box(4), u"100"_s);
+    enterBox(box(4));
+    type(u"100"_s);
     tick(); // still in the box: the tick sees the typed text
     QVERIFY(box(4)->hasFocus());
     for (int n : {4, 5, 8, 13, 22, 21, 28})
@@ -259,11 +449,12 @@ void TestForm29::followsMainWindow()
 
 void TestForm29::headerFile_data()
 {
-    QTest::addColumn<QByteArray>("file"); // "<none>": no file, "<dir>": a folder
+    QTest::addColumn<QByteArray>("file"); // see placeFile()
     QTest::addColumn<QStringList>("header");
     const QStringList empty{{}, {}, {}};
     QTest::newRow("missing") << QByteArray("<none>") << empty;
     QTest::newRow("a-folder") << QByteArray("<dir>") << empty;
+    QTest::newRow("a-named-pipe") << QByteArray("<fifo>") << empty;
     QTest::newRow("two-lines") << QByteArray("\"a\"\r\n\"b\"\r\n") << empty;
     QTest::newRow("comma-inside-quotes") << QByteArray("\"BAR, TABACCHI\"\r\n\"\"\r\n\"x\"\r\n")
                                          << QStringList{u"BAR, TABACCHI"_s, QString(), u"x"_s};

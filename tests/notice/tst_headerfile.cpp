@@ -29,8 +29,8 @@ void TestHeaderFile::parse_data()
     QTest::newRow("inner-double-quote")
         << QByteArray("\"BAR \"DA MARIO\" SNC\"\r\n\"b\"\r\n\"c\"\r\n")
         << QStringList{u"BAR \"DA MARIO\" SNC"_s, u"b"_s, u"c"_s};
-    QTest::newRow("unquoted-skip-leading-blanks")
-        << QByteArray("   uno,  due  \n tre\n") << QStringList{u"uno"_s, u"due"_s, u"tre"_s};
+    QTest::newRow("unquoted-leading-blanks-skipped-trailing-kept")
+        << QByteArray("   uno,  due  \n tre\t\n") << QStringList{u"uno"_s, u"due  "_s, u"tre\t"_s};
     QTest::newRow("cr-only-line-ends")
         << QByteArray("\"a\"\r\"b\"\r\"c\"\r") << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("no-line-ends-at-all")
