@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation)
 if [ "${1:-}" = "test" ]; then
     packages+=(cups printer-driver-cups-pdf poppler-utils clang libclang-rt-dev
-               libbenchmark-dev python3 desktop-file-utils appstream xvfb xauth x11-utils)
+               libbenchmark-dev python3 desktop-file-utils appstream xvfb xauth x11-utils openbox)
 fi
 missing=()
 for p in "${packages[@]}"; do
