@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace {
 
-// The widest line of any printout (31 columns at 30 points, 558 pt) stays inside A4's
-// 595 pt with these margins, and 25 lines of 30 points plus a 14-point footer fit
-// Letter's 792 pt.
+// The program's own margins; a printer that cannot print as near the edge gets its own.
+// The widest line of any printout (31 columns at 30 points, 558 pt) fits A4's 595 pt, and
+// the notice's 25 lines of 30 points plus a 14-point footer fit Letter's 792 pt, when the
+// printer allows these margins; otherwise the page is scaled down to its printable area.
 constexpr double LeftMarginPt = 18;
 constexpr double TopMarginPt = 12;
 constexpr double BottomMarginPt = 8;
@@ -49,12 +51,22 @@ std::unique_ptr<QPrinter> SystemPrinter::createPrinter()
         throw PrinterError("no default printer");
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::NativeFormat);
+    // The printer's own paper, which also gives its printable area; Qt would assume A4.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer->setPageSize(paper);
     return printer;
 }
 
 void SystemPrinter::beginDocument()
 {
     std::unique_ptr<QPrinter> printer = createPrinter();
+    // Where the printer cannot print, read before the page is made the full sheet.
+    const QMarginsF printable = printer->pageLayout().marginsPoints();
+    m_margins = QMarginsF(std::max(LeftMarginPt, printable.left()),
+                          std::max(TopMarginPt, printable.top()),
+                          std::max(0.0, printable.right()),
+                          std::max(BottomMarginPt, printable.bottom()));
     printer->setFullPage(true);
     printer->setDocName(QStringLiteral("SUPER ENALOTTO"));
     auto painter = std::make_unique<QPainter>();
@@ -62,8 +74,11 @@ void SystemPrinter::beginDocument()
         throw PrinterError("the default printer cannot be opened");
     m_printer = std::move(printer);
     m_painter = std::move(painter);
-    m_lineTop = points(TopMarginPt);
-    m_lineStarted = false;
+    m_pieces.clear();
+    m_lineTop = 0;
+    m_x = 0;
+    m_width = 0;
+    m_height = 0;
 }
 
 void SystemPrinter::abandonDocument()
@@ -74,20 +89,28 @@ void SystemPrinter::abandonDocument()
     }
     m_painter.reset();
     m_printer.reset();
+    m_pieces.clear();
 }
 
-void SystemPrinter::startLineIfNeeded()
+void SystemPrinter::paintPage()
 {
-    if (m_lineStarted)
-        return;
-    const double pageBottom = m_printer->height() - points(BottomMarginPt);
-    if (m_lineTop + points(m_fontSize) > pageBottom && m_lineTop > points(TopMarginPt)) {
-        if (!m_printer->newPage())
-            throw PrinterError("the printer refused a new page");
-        m_lineTop = points(TopMarginPt);
+    // The lines were laid out from the printable area's top left corner; a document taller
+    // or wider than that area is scaled down evenly, so that it stays on one page with its
+    // columns aligned.
+    const double areaWidth = m_printer->width() - points(m_margins.left() + m_margins.right());
+    const double areaHeight = m_printer->height() - points(m_margins.top() + m_margins.bottom());
+    double scale = 1.0;
+    if (m_height > areaHeight)
+        scale = std::min(scale, areaHeight / m_height);
+    if (m_width > areaWidth)
+        scale = std::min(scale, areaWidth / m_width);
+    m_painter->translate(points(m_margins.left()), points(m_margins.top()));
+    m_painter->scale(scale, scale);
+    m_painter->setPen(Qt::black);
+    for (const Piece &piece : m_pieces) {
+        m_painter->setFont(piece.font);
+        m_painter->drawText(piece.baseline, piece.text);
     }
-    m_x = points(LeftMarginPt);
-    m_lineStarted = true;
 }
 
 void SystemPrinter::apply(const PrintOp &op)
@@ -111,33 +134,34 @@ void SystemPrinter::apply(const PrintOp &op)
         }
         if (!m_painter)
             beginDocument();
-        startLineIfNeeded();
         switch (op.kind) {
         case PrintOp::Kind::Text: {
             const QFont font = currentFont();
-            m_painter->setFont(font);
-            m_painter->setPen(Qt::black);
             const QFontMetricsF metrics(font, m_printer.get());
-            m_painter->drawText(QPointF(m_x, m_lineTop + metrics.ascent()), op.text);
+            m_pieces.push_back({font, QPointF(m_x, m_lineTop + metrics.ascent()), op.text});
             m_x += metrics.horizontalAdvance(op.text);
+            m_width = std::max(m_width, m_x);
+            // A face's descent may reach below its line's em box.
+            m_height = std::max(m_height, m_lineTop + metrics.ascent() + metrics.descent());
             break;
         }
         case PrintOp::Kind::Column: {
             const QFontMetricsF metrics(currentFont(), m_printer.get());
-            const double x = points(LeftMarginPt) +
-                             (op.column - 1) * metrics.horizontalAdvance(QLatin1Char('0'));
-            m_x = qMax(m_x, x);
+            m_x = std::max(m_x, (op.column - 1) * metrics.horizontalAdvance(QLatin1Char('0')));
             break;
         }
         case PrintOp::Kind::EndLine:
             m_lineTop += points(m_fontSize);
-            m_lineStarted = false;
+            m_height = std::max(m_height, m_lineTop);
+            m_x = 0;
             break;
         case PrintOp::Kind::EndDocument: {
+            paintPage();
             const bool ok = m_painter->end();
             const bool failed = m_printer->printerState() == QPrinter::Error;
             m_painter.reset();
             m_printer.reset();
+            m_pieces.clear();
             if (!ok || failed)
                 throw PrinterError("the printer did not accept the document");
             return;

@@ -3,15 +3,19 @@
 #include "platform/printer.h"
 
 #include <QFont>
+#include <QMarginsF>
+#include <QPointF>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class QPrinter;
 
-// The system's default printer through Qt Print Support (CUPS on Linux). A document begins
-// with the first operation after the previous end of document. Lines advance by the font
-// size (one em), which lets the 25 lines of a notice at 30 points fit an A4 or Letter page;
-// a line that would not fit starts a new page instead of being cut.
+// The system's default printer through Qt Print Support (CUPS on Linux), on its own paper.
+// A document begins with the first operation after the previous end of document and is
+// painted at its end, on one page: lines advance by the font size (one em) from the top left
+// corner of the printable area (the larger of the program's and the printer's margins), and
+// a document larger than that area is scaled down evenly to fit it.
 class SystemPrinter : public Printer
 {
 public:
@@ -27,7 +31,7 @@ protected:
 private:
     void beginDocument();
     void abandonDocument();
-    void startLineIfNeeded();
+    void paintPage();
     [[nodiscard]] double points(double pt) const; // points to device units
     [[nodiscard]] QFont currentFont() const;
 
@@ -37,7 +41,17 @@ private:
     double m_fontSize = 12;
     bool m_bold = false;
     bool m_italic = false;
-    double m_x = 0;       // device units from the page's left edge
+    // A text laid out, in device units from the printable area's top left corner.
+    struct Piece
+    {
+        QFont font;
+        QPointF baseline;
+        QString text;
+    };
+    std::vector<Piece> m_pieces;
+    QMarginsF m_margins; // points
+    double m_x = 0;       // where the next text starts on the current line
     double m_lineTop = 0; // top of the current line
-    bool m_lineStarted = false;
+    double m_width = 0;   // right end of the widest line
+    double m_height = 0;  // bottom of the lowest line or glyph
 };

@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <cmath>
 
@@ -31,6 +33,8 @@ private slots:
     void noPrinterPrintsNothing();
     void noticeFitsOnePage_data();
     void noticeFitsOnePage();
+    void printableAreaOfTheQueue_data();
+    void printableAreaOfTheQueue();
 
 private:
     QString pdfDir() const { return qEnvironmentVariable("ENALOTTO_PDF_DIR"); }
@@ -295,11 +299,11 @@ private:
 void TestPrinting::noticeFitsOnePage_data()
 {
     QTest::addColumn<int>("pageSize");
-    QTest::addColumn<int>("extraLines"); // beyond the full notice: they must go on a new page
+    QTest::addColumn<int>("extraLines"); // beyond the full notice: the page is scaled to fit
     QTest::addColumn<int>("pages");
     QTest::newRow("A4") << int(QPageSize::A4) << 0 << 1;
     QTest::newRow("Letter") << int(QPageSize::Letter) << 0 << 1;
-    QTest::newRow("overflow-starts-a-new-page") << int(QPageSize::A4) << 15 << 2;
+    QTest::newRow("overflow-is-scaled-onto-the-page") << int(QPageSize::A4) << 15 << 1;
 }
 
 void TestPrinting::noticeFitsOnePage()
@@ -347,6 +351,105 @@ void TestPrinting::noticeFitsOnePage()
     const QString jackpot = *std::find_if(
         lines.begin(), lines.end(), [](const QString &l) { return l.contains(u"JACKPOT"_s); });
     QVERIFY(jackpot.contains(u"999.999.999,99"_s));
+}
+
+// Each word's box on the PDF's first page, in points from the top left corner.
+static QList<std::pair<QRectF, QString>> wordBoxes(const QString &pdf)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression word(
+        u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>"_s);
+    QList<std::pair<QRectF, QString>> boxes;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        boxes.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                      m.captured(5)});
+    }
+    return boxes;
+}
+
+void TestPrinting::printableAreaOfTheQueue_data()
+{
+    QTest::addColumn<QByteArray>("queue"); // set up by scripts/test-printer.sh
+    QTest::addColumn<QString>("printout");
+    QTest::addColumn<QSizeF>("paper");     // points
+    QTest::addColumn<QRectF>("printable"); // points from the top left corner
+    // The width of the printout's first word: printed at its own size where it fits (12
+    // columns of 11-point Courier; 30 of 30 points), evenly scaled down to the printable
+    // height where it does not (the full notice's 734 points into Letter's 720).
+    QTest::addColumn<double>("firstWidth");
+    const QSizeF a4(595, 842);
+    const QSizeF letter(612, 792);
+    const QRectF a4Area(QPointF(18, 36), QPointF(577, 806));
+    const QRectF letterArea(QPointF(18, 36), QPointF(594, 756));
+    const QByteArray margins("PDF-Margins");
+    const QByteArray letterQueue("PDF-Letter");
+    QTest::newRow("a4-margins-combination")
+        << margins << u"combination"_s << a4 << a4Area << 12 * 6.6;
+    QTest::newRow("letter-default-combination")
+        << letterQueue << u"combination"_s << letter << letterArea << 12 * 6.6;
+    QTest::newRow("a4-margins-notice") << margins << u"notice"_s << a4 << a4Area << 30 * 18.0;
+    QTest::newRow("letter-default-notice")
+        << letterQueue << u"notice"_s << letter << letterArea << 30 * 18.0 * 720 / 734;
+}
+
+void TestPrinting::printableAreaOfTheQueue()
+{
+    QFETCH(QByteArray, queue);
+    QFETCH(QString, printout);
+    QFETCH(QSizeF, paper);
+    QFETCH(QRectF, printable);
+    QFETCH(double, firstWidth);
+    if (pdfDir().isEmpty())
+        QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
+    qputenv("PRINTER", queue); // the default printer of this process
+    const auto restore = qScopeGuard([] { qunsetenv("PRINTER"); });
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QString::fromLatin1(queue));
+    WorkDir dir;
+    Form32 *w = startOnSample(dir);
+    QVERIFY(w);
+    const QStringList before = pdfs();
+    QString first; // the printout's first line of text
+    QString last;
+    if (printout == u"combination") {
+        child<QPushButton>(w, "Command3D1")->click();
+        first = u"COMBINAZIONE"_s;
+        last = u"SUPERSTAR"_s;
+    } else {
+        Form29 *form = Form29::open();
+        child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
+        child<QLineEdit>(form, "Text4")->setText(u"12.345.678,90"_s);
+        child<QLineEdit>(form, "Text21")->setText(u"81.300.000,00"_s);
+        QTRY_COMPARE(child<QLineEdit>(form, "Text5")->palette().color(QPalette::Base),
+                     QColor(Qt::white));
+        child<QPushButton>(form, "Command3D1")->click();
+        first = u"******************************"_s;
+        last = u"PRO"_s;
+    }
+    const QString pdf = waitForNewPdf(before);
+    QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
+    const QString info = run(u"pdfinfo"_s, {pdf});
+    QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(u"Page size:\\s+%1 x %2 pts"_s.arg(paper.width())
+                                                  .arg(paper.height()))),
+             qPrintable(info));
+    const auto boxes = wordBoxes(pdf);
+    const auto firstBox = std::find_if(boxes.begin(), boxes.end(),
+                                       [&](const auto &b) { return b.second == first; });
+    QVERIFY(firstBox != boxes.end());
+    QVERIFY2(std::abs(firstBox->first.width() - firstWidth) < 1.5,
+             qPrintable(QString::number(firstBox->first.width())));
+    QVERIFY(std::any_of(boxes.begin(), boxes.end(), [&](const auto &b) { return b.second == last; }));
+    for (const auto &[box, text] : boxes) {
+        QVERIFY2(printable.contains(box), qPrintable(u"%1 at %2,%3-%4,%5"_s.arg(text)
+                                                         .arg(box.left()).arg(box.top())
+                                                         .arg(box.right()).arg(box.bottom())));
+    }
 }
 
 QTEST_MAIN(TestPrinting)
