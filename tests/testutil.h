@@ -143,6 +143,16 @@ inline void clickScrollBar(QScrollBar *bar, QStyle::SubControl part)
     QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, part));
 }
 
+// Steps a scroll bar to `value` with clicks on its arrows, as a person does.
+inline void clickScrollBarTo(QScrollBar *bar, int value)
+{
+    for (int guard = 0; bar->value() != value && guard < 100000; ++guard) {
+        clickScrollBar(bar, bar->value() > value ? QStyle::SC_ScrollBarSubLine
+                                                 : QStyle::SC_ScrollBarAddLine);
+    }
+    QCOMPARE(bar->value(), value);
+}
+
 // Closes and deletes every top-level window, so each test starts with none.
 inline void closeAllWindows()
 {

@@ -44,7 +44,8 @@ private:
             values << caption(name);
         return values;
     }
-    void step(int value) { child<QScrollBar>(m_main, "VScroll1")->setValue(value); }
+    // Steps the main window to a record with clicks on its scroll bar's arrows.
+    void step(int value) { clickScrollBarTo(child<QScrollBar>(m_main, "VScroll1"), value); }
 };
 
 void TestForm43::initTestCase()
@@ -63,7 +64,7 @@ void TestForm43::init()
     setActivePrinter(&m_printer);
     QVERIFY(startProgram());
     m_main = Form32::startupWindow();
-    child<QPushButton>(m_main, "Command3D27")->click();
+    QTest::mouseClick(child<QPushButton>(m_main, "Command3D27"), Qt::LeftButton);
     m_form = qobject_cast<Form43 *>(QApplication::activeWindow());
     if (!m_form) {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -121,7 +122,7 @@ void TestForm43::hiddenMainWindowBlanksEverything()
     QTRY_COMPARE_WITH_TIMEOUT(caption("Label3"), u"_________"_s, 50);
     QCOMPARE(caption("Label4"), u"__"_s);
     QCOMPARE(panels(), QStringList(11, QString()));
-    child<QPushButton>(m_form, "Command3D3")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D3"), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString(31, u' ') + u"\r\n"_s);
     // Shown again: the first tick analyses the current draw anew.
     m_main->show();
@@ -132,17 +133,17 @@ void TestForm43::hiddenMainWindowBlanksEverything()
 void TestForm43::printAndCopy()
 {
     QTRY_COMPARE_WITH_TIMEOUT(caption("Label3"), u"03GEN2026"_s, 50);
-    child<QPushButton>(m_form, "Command3D2")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D2"), Qt::LeftButton);
     const QStringList lines = printedLines(m_printer.ops);
     QCOMPARE(lines.size(), 15);
     QCOMPARE(lines[1], u"               COMBINAZIONE VINCENTE SUPER ENALOTTO DEL 03GEN2026"_s);
     QCOMPARE(lines[3], u"                       03 08 09 10 45 90  NUMERO JOLLY 17"_s);
     QCOMPARE(lines[5], u"                            SOMMA GLOBALE : 165"_s);
     QCOMPARE(lines[14], u"                       INTERVALLO ESTERNO : 2"_s);
-    child<QPushButton>(m_form, "Command3D2")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D2"), Qt::LeftButton);
     QCOMPARE(printedLines(m_printer.ops), lines + lines);
 
-    child<QPushButton>(m_form, "Command3D3")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D3"), Qt::LeftButton);
     const QString copy = QGuiApplication::clipboard()->text();
     QCOMPARE(copy, u"03  08  09  10  45  90  J. 17    165  3  3  5  0  6  2  0   44  2 \r\n"_s);
     QCOMPARE(copy.size() - 2, 66);
@@ -153,7 +154,7 @@ void TestForm43::printFailureIsSilent()
     QTRY_COMPARE_WITH_TIMEOUT(caption("Label3"), u"03GEN2026"_s, 50);
     m_printer.failAt = 4;
     MessageBoxWatcher boxes;
-    child<QPushButton>(m_form, "Command3D2")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D2"), Qt::LeftButton);
     QTest::qWait(20);
     QVERIFY(boxes.seen.empty());
     QCOMPARE(m_printer.ops.size(), 4);

@@ -200,7 +200,7 @@ void TestForm32::furtherWindowCaptions()
     const QString caption = w->windowTitle();
     auto further = [](Form32 *from) {
         const auto before = QApplication::topLevelWidgets();
-        child<QPushButton>(from, "Command3D8")->click();
+        QTest::mouseClick(child<QPushButton>(from, "Command3D8"), Qt::LeftButton);
         for (QWidget *t : QApplication::topLevelWidgets()) {
             if (!before.contains(t) && t->objectName() == u"Form32"_s)
                 return static_cast<Form32 *>(t);
@@ -236,7 +236,7 @@ void TestForm32::informationPanelHidesAfterFiveSeconds()
     Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
     QWidget *panel = child<QWidget>(w, "Picture1");
-    child<QPushButton>(w, "Command3D6")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D6"), Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QTest::qWait(4500);
     QVERIFY(panel->isVisible());
@@ -294,15 +294,15 @@ void TestForm32::printAndCopy()
     QVERIFY(w);
     RecordingPrinter printer;
     setActivePrinter(&printer);
-    child<QPushButton>(w, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D1"), Qt::LeftButton);
     const QStringList page{
         QString(), u"                 COMBINAZIONE VINCENTE SUPER ENALOTTO DEL 23MAG2026"_s,
         QString(), u"               01 07 12 33 45 90  NUMERO JOLLY 20  NUMERO SUPERSTAR 55"_s};
     QCOMPARE(printedLines(printer.ops), page);
-    child<QPushButton>(w, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D1"), Qt::LeftButton);
     QCOMPARE(printedLines(printer.ops), page + page);
 
-    child<QPushButton>(w, "Command3D5")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D5"), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"01 07 12 33 45 90 20 55"_s);
 }
 
@@ -314,7 +314,7 @@ void TestForm32::printFailureIsSilent()
     printer.failAt = 2;
     setActivePrinter(&printer);
     MessageBoxWatcher boxes;
-    child<QPushButton>(w, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D1"), Qt::LeftButton);
     QTest::qWait(20);
     QVERIFY(boxes.seen.empty());
     QCOMPARE(printer.ops.size(), 2);
@@ -343,8 +343,8 @@ void TestForm32::esciClosesOnlyThisWindow()
 {
     Form32 *w = start(yearOfRecords(2020, 3));
     QVERIFY(w);
-    child<QPushButton>(w, "Command3D26")->click();
-    child<QPushButton>(w, "Command3D3")->click();
+    QTest::mouseClick(child<QPushButton>(w, "Command3D26"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "Command3D3"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Form32::startupWindow());
     const auto windows = QApplication::topLevelWidgets();

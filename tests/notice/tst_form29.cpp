@@ -426,13 +426,13 @@ void TestForm29::followsMainWindow()
     tick();
     QCOMPARE(label("Label3"), u"05GEN2020"_s);
     QCOMPARE(label("Label4"), u"5"_s);
-    child<QScrollBar>(main, "VScroll1")->setValue(0);
+    clickScrollBarTo(child<QScrollBar>(main, "VScroll1"), 0);
     QTRY_COMPARE_WITH_TIMEOUT(label("Label3"), u"01GEN2019"_s, 600);
     QCOMPARE(label("Label4"), u"__"_s);
     QVERIFY(child<QPushButton>(m_form, "Command3D1")->isEnabled());
 
     // A further main window is never followed.
-    child<QPushButton>(main, "Command3D8")->click();
+    QTest::mouseClick(child<QPushButton>(main, "Command3D8"), Qt::LeftButton);
     tick();
     QCOMPARE(label("Label3"), u"01GEN2019"_s);
 
@@ -494,7 +494,7 @@ void TestForm29::reopenResetsButKeepsStoredHeader()
     box(5)->setText(u"1,00"_s);
     QCOMPARE(Form29::open(), m_form); // already open: same window, nothing reloaded
     QCOMPARE(box(5)->text(), u"1,00"_s);
-    child<QPushButton>(m_form, "Command3D1")->click(); // stores the header
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D1"), Qt::LeftButton); // stores the header
     m_form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_form = Form29::open();
@@ -513,7 +513,7 @@ void TestForm29::printStoresHeaderAndPrints()
     box(8)->setText(u"1"_s);
     box(5)->setText(u"500,00"_s);
     tick();
-    child<QPushButton>(m_form, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D1"), Qt::LeftButton);
     QCOMPARE(readFile(u"13"_s),
              QByteArray("\"RICEVITORIA \"IL QUADRIFOGLIO\"\"\r\n\"\"\r\n\"VIA VERDI, 3\"\r\n"));
     const QStringList lines = printedMarkup(m_printer.ops);
@@ -554,7 +554,7 @@ void TestForm29::printFailure()
     openForm();
     box(1)->setText(u"A"_s);
     MessageBoxWatcher boxes;
-    child<QPushButton>(m_form, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D1"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
     QCOMPARE(boxes.seen[0].icon, QMessageBox::Warning);

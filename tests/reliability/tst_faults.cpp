@@ -75,7 +75,7 @@ void TestFaults::archiveReplacedByLongerFile()
     // The bar keeps the range of start-up; each step reads what the file now holds.
     auto *bar = child<QScrollBar>(w, "VScroll1");
     QCOMPARE(bar->maximum(), 4);
-    bar->setValue(2);
+    clickScrollBarTo(bar, 2);
     QCOMPARE(w->drawDate(), u"03GEN2021"_s);
 }
 
@@ -92,7 +92,7 @@ void TestFaults::highBytesInDates()
                          "08"));
     Form32 *w = Form32::startupWindow();
     QCOMPARE(w->drawDate(), u"02\u20ac\u0081\u00ff2020"_s);
-    child<QScrollBar>(w, "VScroll1")->setValue(0);
+    clickScrollBarTo(child<QScrollBar>(w, "VScroll1"), 0);
     QCOMPARE(w->drawDate(), u"01G\u00c9N2020"_s);
 }
 
@@ -121,12 +121,12 @@ void TestFaults::printerGoesAwayBetweenPrints()
     Form29 *notice = Form29::open();
     child<QLineEdit>(notice, "Text1")->setText(u"SHOP"_s);
     QTest::qWait(600);
-    child<QPushButton>(notice, "Command3D1")->click();
+    QTest::mouseClick(child<QPushButton>(notice, "Command3D1"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
     QCOMPARE(readFile(u"13"_s), QByteArray("\"SHOP\"\r\n\"\"\r\n\"\"\r\n"));
     // Still usable: stepping and copying go on.
-    child<QScrollBar>(w, "VScroll1")->setValue(0);
+    clickScrollBarTo(child<QScrollBar>(w, "VScroll1"), 0);
     QCOMPARE(w->drawDate(), u"01GEN2020"_s);
 }
 
@@ -143,7 +143,7 @@ void TestFaults::headerWriteFailsHalfway()
     {
         const FileSizeLimit limit(40); // the new file stops growing half-way
         QVERIFY(limit.active());
-        child<QPushButton>(notice, "Command3D1")->click();
+        QTest::mouseClick(child<QPushButton>(notice, "Command3D1"), Qt::LeftButton);
     }
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(readFile(u"13"_s), old);
