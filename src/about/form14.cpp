@@ -1,6 +1,6 @@
 #include "about/form14.h"
 
-#include "common/palette.h"
+#include "platform/palettecolor.h"
 #include "platform/command3d.h"
 #include "platform/designfont.h"
 #include "platform/designwindow.h"

@@ -2,7 +2,7 @@
 
 #include "analysis/columnanalysis.h"
 #include "common/basic.h"
-#include "common/palette.h"
+#include "platform/palettecolor.h"
 #include "main_window/form32.h"
 #include "platform/clipboard.h"
 #include "platform/command3d.h"

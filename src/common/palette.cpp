@@ -1,14 +1,15 @@
 #include "common/palette.h"
 
 #include <array>
+#include <cstddef>
 
-QColor paletteColor(int index)
+Rgb paletteRgb(int index)
 {
-    static const std::array<QRgb, 16> colours = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
-    };
-    return QColor(colours[size_t(index & 15)]);
+    static constexpr std::array<Rgb, 16> colours = {{
+        {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+        {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
+    }};
+    return colours[std::size_t(index & 15)];
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QColor>
-
 // The standard 16-colour palette, by index, as the stored design refers to its colours.
 enum PaletteIndex : int
 {
@@ -11,4 +9,13 @@ enum PaletteIndex : int
     PaletteWhite = 15,
 };
 
-[[nodiscard]] QColor paletteColor(int index);
+// A colour as red, green and blue from 0 to 255.
+struct Rgb
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// The palette's colour at an index; only its low four bits count.
+[[nodiscard]] Rgb paletteRgb(int index);

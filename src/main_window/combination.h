@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main_window/displayeddraw.h"
-#include "platform/printjob.h"
+#include "archive/displayeddraw.h"
+#include "printout/printjob.h"
 
 // The four-line page of "&STAMPA": empty, title with date, empty, the numbers with Jolly
 // (column 48) and SuperStar (column 69).

@@ -6,7 +6,7 @@
 #include "archive/recordsource.h"
 #include "common/basic.h"
 #include "common/codepage.h"
-#include "common/palette.h"
+#include "platform/palettecolor.h"
 #include "main_window/combination.h"
 #include "notice/form29.h"
 #include "platform/clipboard.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/displayeddraw.h"
+#include "archive/displayeddraw.h"
 
 #include <QPointer>
 #include <QWidget>

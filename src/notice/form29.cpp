@@ -1,7 +1,7 @@
 #include "notice/form29.h"
 
 #include "common/formats.h"
-#include "common/palette.h"
+#include "platform/palettecolor.h"
 #include "main_window/form32.h"
 #include "notice/headerfile.h"
 #include "platform/command3d.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main_window/displayeddraw.h"
-#include "platform/printjob.h"
+#include "archive/displayeddraw.h"
+#include "printout/printjob.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printjob.h"
+#include "printout/printjob.h"
 
 #include <QVector>
 #include <stdexcept>

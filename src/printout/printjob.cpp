@@ -1,4 +1,4 @@
-#include "platform/printjob.h"
+#include "printout/printjob.h"
 
 namespace {
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/palette.h"
+
+#include <QColor>
+
+// The palette's colour at an index, for widgets.
+[[nodiscard]] inline QColor paletteColor(int index)
+{
+    const Rgb c = paletteRgb(index);
+    return QColor(c.red, c.green, c.blue);
+}
