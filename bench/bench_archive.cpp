@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace enalotto;
+
 namespace {
 
 const QString Sample = QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE);

@@ -1,8 +1,8 @@
 // One scroll step through the main window, the statistics and the notice's operations.
-#include "analysis/columnanalysis.h"
 #include "main_window/form32.h"
-#include "notice/noticeprintout.h"
+#include "printout/noticeprintout.h"
 #include "programonsample.h"
+#include "statistics/columnanalysis.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+using namespace enalotto;
 
 namespace {
 
@@ -20,13 +22,13 @@ void BM_ScrollStepThroughWindow(benchmark::State &state)
         state.SkipWithError("the program did not start");
         return;
     }
-    Form32 *window = Form32::startupWindow();
+    Form32 *window = startupWindow();
     auto *bar = window->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
     int n = 0;
     for (auto _ : state) {
         n = (n + 97) % 4202;
         bar->setValue(n);
-        benchmark::DoNotOptimize(window->drawDate());
+        benchmark::DoNotOptimize(window->displayedDraw().date);
     }
 }
 BENCHMARK(BM_ScrollStepThroughWindow);

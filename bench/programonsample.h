@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+using namespace enalotto;
+
 class ProgramOnSample
 {
 public:

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 
+using namespace enalotto;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

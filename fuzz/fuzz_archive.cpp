@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 
+using namespace enalotto;
+
 namespace {
 
 // The scan as plainly as it can be written: every date field read and converted. The

@@ -1,5 +1,7 @@
 // The "13" reader on arbitrary bytes, and the write format read back.
-#include "notice/headerfile.h"
+#include "header/headerfile.h"
+
+using namespace enalotto;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

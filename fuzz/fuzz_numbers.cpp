@@ -1,6 +1,8 @@
 // Locale number reading and both re-formatting patterns, in the Italian and C locales.
 #include "common/formats.h"
 
+using namespace enalotto;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));

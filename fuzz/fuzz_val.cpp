@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+using namespace enalotto;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));

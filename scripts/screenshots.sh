@@ -7,4 +7,4 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target screenshot
 out="$PWD/docs"
-cd data && QT_QPA_PLATFORM=offscreen LC_ALL=it_IT.UTF-8 ../build/screenshot "$out"
+cd data && QT_QPA_PLATFORM=offscreen LC_ALL=it_IT.UTF-8 ../build/tools/screenshot "$out"

@@ -3,7 +3,10 @@
 // Shared helpers for the window tests: a fresh working directory per test, archives built
 // from draw lists, and a watcher that answers message boxes and remembers what they said.
 
+#include "analysis/form43.h"
+#include "app/program.h"
 #include "main_window/form32.h"
+#include "notice/form29.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +24,8 @@
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
+
+using namespace enalotto;
 
 // Makes a fresh temporary directory the current one, and restores the old one at the end.
 class WorkDir
@@ -154,6 +159,32 @@ inline void clickScrollBarTo(QScrollBar *bar, int value)
 }
 
 // Closes and deletes every top-level window, so each test starts with none.
+// The open top-level window of type T, or null.
+template <typename T> T *topLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<T *>(w); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// Opens the notice window as a person does, with "COLONNA VINCENTE" on the start-up main
+// window, and returns it.
+inline Form29 *openNotice()
+{
+    QTest::mouseClick(child<QPushButton>(startupWindow(), "Command3D26"), Qt::LeftButton);
+    return topLevel<Form29>();
+}
+
+// Opens the analysis window from the start-up main window's "ANALISI SIST." button (hidden
+// by design, so a click event is sent to it) and returns it.
+inline Form43 *openAnalysis()
+{
+    QTest::mouseClick(child<QPushButton>(startupWindow(), "Command3D27"), Qt::LeftButton);
+    return topLevel<Form43>();
+}
+
 inline void closeAllWindows()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {

@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
+
+using namespace enalotto;
 
 namespace {
 
@@ -47,6 +50,17 @@ void fillSampleNotice(QWidget *form29)
 
 } // namespace
 
+// Opens a window as a person does, with its button on the start-up main window.
+template <typename T> T *openWith(const char *button)
+{
+    startupWindow()->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<T *>(w))
+            return window;
+    }
+    return nullptr;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -54,13 +68,13 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
     if (!startProgram())
         return 1;
-    Form29 *notice = Form29::open();
+    Form29 *notice = openWith<Form29>("Command3D26");
     fillSampleNotice(notice);
-    Form43 *analysis = Form43::open();
-    Form14 *about = Form14::open();
+    Form43 *analysis = openWith<Form43>("Command3D27");
+    Form14 *about = openWith<Form14>("Command3D12");
     // Let the timers of the notice and analysis windows catch up with the main window.
     QTimer::singleShot(700, &app, [&] {
-        const bool ok = save(Form32::startupWindow(), out, QStringLiteral("main-window.png")) &&
+        const bool ok = save(startupWindow(), out, QStringLiteral("main-window.png")) &&
                         save(notice, out, QStringLiteral("notice-window.png")) &&
                         save(analysis, out, QStringLiteral("analysis-window.png")) &&
                         save(about, out, QStringLiteral("about-window.png"));

@@ -1,15 +1,17 @@
 #include "about/form14.h"
 
-#include "platform/palettecolor.h"
-#include "platform/command3d.h"
-#include "platform/designfont.h"
-#include "platform/designwindow.h"
-#include "platform/frame3d.h"
-#include "platform/panel3d.h"
-#include "platform/twips.h"
+#include "controls/command3d.h"
+#include "controls/designfont.h"
+#include "controls/designwindow.h"
+#include "controls/frame3d.h"
+#include "controls/palettecolor.h"
+#include "controls/panel3d.h"
+#include "controls/twips.h"
 
 #include <QLabel>
 #include <QPointer>
+
+namespace enalotto {
 
 namespace {
 
@@ -71,3 +73,5 @@ Form14::Form14()
                             3540, 2760, 615);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 }
+
+} // namespace enalotto

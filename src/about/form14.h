@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace enalotto {
+
 // The About window: the program's title and version, what it does, and how to reach its
 // makers, with a button back to the main menu.
 class Form14 : public QWidget
@@ -15,3 +17,5 @@ public:
 private:
     Form14();
 };
+
+} // namespace enalotto

@@ -1,17 +1,16 @@
 #include "analysis/form43.h"
 
-#include "analysis/columnanalysis.h"
 #include "common/basic.h"
-#include "platform/palettecolor.h"
-#include "main_window/form32.h"
+#include "controls/command3d.h"
+#include "controls/designfont.h"
+#include "controls/designwindow.h"
+#include "controls/frame3d.h"
+#include "controls/palettecolor.h"
+#include "controls/panel3d.h"
+#include "controls/twips.h"
 #include "platform/clipboard.h"
-#include "platform/command3d.h"
-#include "platform/designfont.h"
-#include "platform/designwindow.h"
-#include "platform/frame3d.h"
-#include "platform/panel3d.h"
 #include "platform/printer.h"
-#include "platform/twips.h"
+#include "statistics/columnanalysis.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,6 +18,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
+
+namespace enalotto {
 
 namespace {
 
@@ -53,17 +54,17 @@ int toNumber(const QString &text)
 
 } // namespace
 
-Form43 *Form43::open()
+Form43 *Form43::open(std::shared_ptr<const DrawView> mainWindow)
 {
     if (!theWindow) {
-        theWindow = new Form43;
+        theWindow = new Form43(std::move(mainWindow));
         centreOnScreen(theWindow);
     }
     showAndRaise(theWindow);
     return theWindow;
 }
 
-Form43::Form43()
+Form43::Form43(std::shared_ptr<const DrawView> mainWindow) : m_mainWindow(std::move(mainWindow))
 {
     Panel3D *p = setUpDesignWindow(
         this, "Form43", QStringLiteral("ANALISI SISTEMISTICA COLONNA VINCENTE"), 5880, 4680);
@@ -119,8 +120,7 @@ Form43::Form43()
 
 void Form43::Timer1_Tick()
 {
-    const Form32 *main = Form32::startupWindow();
-    if (!main || !main->isVisible()) {
+    if (!m_mainWindow->isShowing()) {
         // Blanking an already blank display changes nothing, so skip the eleven captions.
         if (m_label3->text() == NoDate && m_colonna->text().isEmpty())
             return;
@@ -132,12 +132,12 @@ void Form43::Timer1_Tick()
         return;
     }
     // The one comparison of a quiet tick: has the main window moved to another date?
-    if (m_label3->text() == main->drawDate())
+    if (m_label3->text() == m_mainWindow->drawDate())
         return;
-    if (main->firstNumber() == NoNumber)
+    if (m_mainWindow->firstNumber() == NoNumber)
         return;
 
-    const DisplayedDraw draw = main->displayedDraw();
+    const DisplayedDraw draw = m_mainWindow->displayedDraw();
     m_label4->setText(draw.contest);
     m_label3->setText(draw.date);
     m_colonna->setText(colonnaCaption(draw.numbers, draw.jolly));
@@ -161,12 +161,10 @@ AnalysisView Form43::view() const
 {
     AnalysisView v;
     // The printout and copy take the draw from the main window at the click, as it shows it.
-    if (const Form32 *main = Form32::startupWindow()) {
-        const DisplayedDraw draw = main->displayedDraw();
-        v.date = draw.date;
-        v.numbers = draw.numbers;
-        v.jolly = draw.jolly;
-    }
+    const DisplayedDraw draw = m_mainWindow->displayedDraw();
+    v.date = draw.date;
+    v.numbers = draw.numbers;
+    v.jolly = draw.jolly;
     v.colonna = m_colonna->text();
     v.somma = m_somma->text();
     v.npari = m_npari->text();
@@ -194,10 +192,8 @@ void Form43::Command3D3_Click()
 void Form43::closeEvent(QCloseEvent *event)
 {
     m_timer1->stop();
-    if (Form32 *main = Form32::startupWindow()) {
-        main->setAnalysisButtonColor(paletteColor(PaletteBlack));
-        if (main->isVisible())
-            showAndRaise(main);
-    }
+    emit closed();
     event->accept();
 }
+
+} // namespace enalotto

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <utility>
 
+namespace enalotto {
+
 CurrentDrawData CurrentDraw;
 
 void sortNumberTexts(std::array<QByteArray, 9> &texts)
@@ -20,6 +22,39 @@ void sortNumberTexts(std::array<QByteArray, 9> &texts)
     }
 }
 
+ArchiveDraw decodeRecord(const char *record)
+{
+    ArchiveDraw d;
+    d.date = QByteArray(record + DrawRecord::DateOffset, DrawRecord::DateWidth);
+    for (size_t k = 0; k < 6; ++k) {
+        d.numbers[k] =
+            QByteArray(record + DrawRecord::NumbersOffset + int(k) * DrawRecord::NumberWidth,
+                       DrawRecord::NumberWidth);
+    }
+    d.jolly = QByteArray(record + DrawRecord::JollyOffset, DrawRecord::NumberWidth);
+    d.superStar = QByteArray(record + DrawRecord::SuperStarOffset, DrawRecord::NumberWidth);
+    return d;
+}
+
+QByteArray ArchiveDraw::toRecord() const
+{
+    QByteArray r = date.leftJustified(DrawRecord::DateWidth, ' ', true);
+    for (const QByteArray &n : numbers)
+        r += n.leftJustified(DrawRecord::NumberWidth, ' ', true);
+    return r + jolly.leftJustified(DrawRecord::NumberWidth, ' ', true) +
+           superStar.leftJustified(DrawRecord::NumberWidth, ' ', true);
+}
+
+QVector<ArchiveDraw> parseArchive(const QByteArray &bytes)
+{
+    QVector<ArchiveDraw> draws;
+    const qsizetype records = bytes.size() / DrawRecord::Size;
+    draws.reserve(records);
+    for (qsizetype r = 0; r < records; ++r)
+        draws.append(decodeRecord(bytes.constData() + r * DrawRecord::Size));
+    return draws;
+}
+
 bool ReadDraw(RecordSource &file, int n)
 {
     if (n < 0)
@@ -28,16 +63,15 @@ bool ReadDraw(RecordSource &file, int n)
     if (!file.readAt(qint64(n) * DrawRecord::Size, record, DrawRecord::Size))
         return false;
 
+    ArchiveDraw fields = decodeRecord(record);
     std::array<QByteArray, 9> numbers;
-    for (int k = 1; k <= 6; ++k) {
-        numbers[size_t(k)] =
-            QByteArray(record + DrawRecord::NumbersOffset + (k - 1) * 2, DrawRecord::NumberWidth);
-    }
+    for (size_t k = 1; k <= 6; ++k)
+        numbers[k] = std::move(fields.numbers[k - 1]);
     sortNumberTexts(numbers);
-    numbers[7] = QByteArray(record + DrawRecord::JollyOffset, DrawRecord::NumberWidth);
-    numbers[8] = QByteArray(record + DrawRecord::SuperStarOffset, DrawRecord::NumberWidth);
+    numbers[7] = std::move(fields.jolly);
+    numbers[8] = std::move(fields.superStar);
 
-    CurrentDraw.DrawDate = QByteArray(record + DrawRecord::DateOffset, DrawRecord::DateWidth);
+    CurrentDraw.DrawDate = std::move(fields.date);
     CurrentDraw.DrawNumbers = std::move(numbers);
     return true;
 }
@@ -195,3 +229,5 @@ ArchiveScan scanArchive(RecordSource &file)
     scan.LastYearCount = count;
     return scan;
 }
+
+} // namespace enalotto

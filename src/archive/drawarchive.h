@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 #include <array>
+
+namespace enalotto {
 
 class RecordSource;
 
@@ -23,6 +26,24 @@ inline constexpr const char *ArchiveFileName = "se";
 // The scroll bar and the record number are 16-bit values, so this is the largest archive
 // the browser can address.
 inline constexpr int MaxArchiveRecords = 32767;
+
+// One record's fields as the archive holds them: text, numbers in drawing order.
+struct ArchiveDraw
+{
+    QByteArray date;
+    std::array<QByteArray, 6> numbers;
+    QByteArray jolly;
+    QByteArray superStar;
+
+    // The 25 bytes of the record; each field is cut or padded with blanks to its width.
+    [[nodiscard]] QByteArray toRecord() const;
+};
+
+// The fields of the 25 bytes at `record`.
+[[nodiscard]] ArchiveDraw decodeRecord(const char *record);
+
+// The whole records of an archive's bytes; a trailing fragment is left out.
+[[nodiscard]] QVector<ArchiveDraw> parseArchive(const QByteArray &bytes);
 
 // The draw last read by ReadDraw, as raw bytes of the archive. DrawNumbers texts 1-6 hold
 // the six numbers in ascending byte order, 7 the Jolly, 8 the SuperStar; slot 0 is unused.
@@ -62,3 +83,5 @@ struct ArchiveScan
 // Record 0 is never looked at: when the scan reaches it, LastYearCount is the whole
 // archive. A trailing fragment shorter than a record is never read as one.
 [[nodiscard]] ArchiveScan scanArchive(RecordSource &file);
+
+} // namespace enalotto

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace enalotto {
+
 namespace {
 
 constexpr std::array<const char *, 12> Months = {"GEN", "FEB", "MAR", "APR", "MAG", "GIU",
@@ -79,3 +81,5 @@ QByteArray formatDrawDate(const QDate &date, DateLayout layout)
     }
     return day + Months[size_t(date.month() - 1)] + year;
 }
+
+} // namespace enalotto

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace enalotto {
+
 qint64 DeviceSource::size()
 {
     return m_device.size();
@@ -63,3 +65,5 @@ bool ArchiveFile::readAt(qint64 position, char *buffer, qint64 length)
     }
     return true;
 }
+
+} // namespace enalotto

@@ -5,6 +5,8 @@
 
 class QIODevice;
 
+namespace enalotto {
+
 // Where archive records are read from: positioned reads, nothing kept between them.
 class RecordSource
 {
@@ -45,3 +47,5 @@ public:
 private:
     int m_fd = -1;
 };
+
+} // namespace enalotto

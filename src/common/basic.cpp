@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace enalotto {
+
 namespace {
 
 bool isDigit(QChar c)
@@ -65,3 +67,5 @@ QString basicStr(double value)
     const QChar sign = (value < 0) ? u'-' : u' ';
     return sign + digits;
 }
+
+} // namespace enalotto

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace enalotto {
+
 namespace {
 
 // 0x80-0x9F; 0 marks the five bytes Windows-1252 leaves undefined (kept as C1 controls).
@@ -49,3 +51,5 @@ QByteArray toWindows1252(const QString &text)
     }
     return bytes;
 }
+
+} // namespace enalotto

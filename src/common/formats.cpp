@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace enalotto {
+
 std::optional<double> readLocaleNumber(const QString &text, const QLocale &locale)
 {
     bool ok = false;
@@ -113,3 +115,5 @@ QString applyFieldPattern(const QString &text, QStringView pattern)
         return text;
     return leftAligned ? text.leftJustified(width) : text.rightJustified(width);
 }
+
+} // namespace enalotto

@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <optional>
 
+namespace enalotto {
+
 // The two number formats of the prize boxes.
 enum class NumberFormat
 {
@@ -30,3 +32,5 @@ enum class NumberFormat
 // Field patterns: "@@@" right-aligns the text in a field of three, "!@@" left-aligns it in
 // a field of two; a longer text is returned whole, never cut.
 [[nodiscard]] QString applyFieldPattern(const QString &text, QStringView pattern);
+
+} // namespace enalotto

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace enalotto {
+
 // The standard 16-colour palette, by index, as the stored design refers to its colours.
 enum PaletteIndex : int
 {
@@ -19,3 +21,5 @@ struct Rgb
 
 // The palette's colour at an index; only its low four bits count.
 [[nodiscard]] Rgb paletteRgb(int index);
+
+} // namespace enalotto

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace enalotto {
+
 int openRegularFile(const QString &name)
 {
     const QByteArray path = QFile::encodeName(name);
@@ -51,3 +53,5 @@ std::optional<QByteArray> readRegularFile(const QString &name, qint64 maxBytes)
         return std::nullopt;
     return bytes;
 }
+
+} // namespace enalotto

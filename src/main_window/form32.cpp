@@ -6,29 +6,61 @@
 #include "archive/recordsource.h"
 #include "common/basic.h"
 #include "common/codepage.h"
-#include "platform/palettecolor.h"
-#include "main_window/combination.h"
+#include "controls/command3d.h"
+#include "controls/designfont.h"
+#include "controls/designwindow.h"
+#include "controls/frame3d.h"
+#include "controls/palettecolor.h"
+#include "controls/panel3d.h"
+#include "controls/scrollbar.h"
+#include "controls/shape.h"
+#include "controls/twips.h"
 #include "notice/form29.h"
 #include "platform/clipboard.h"
-#include "platform/command3d.h"
-#include "platform/designfont.h"
-#include "platform/designwindow.h"
-#include "platform/frame3d.h"
 #include "platform/messagebox.h"
-#include "platform/panel3d.h"
 #include "platform/printer.h"
-#include "platform/scrollbar.h"
-#include "platform/shape.h"
-#include "platform/twips.h"
+#include "printout/combination.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 
-namespace {
+namespace enalotto {
 
-QPointer<Form32> theStartupWindow;
+// The start-up main window as the notice and analysis windows read it. It outlives the
+// window: once the window has closed it reads as not showing, with a blank draw.
+class StartupView final : public DrawView
+{
+public:
+    explicit StartupView(Form32 *window) : m_window(window) {}
+
+    bool isShowing() const override { return m_window && m_window->isVisible(); }
+    DisplayedDraw displayedDraw() const override
+    {
+        return m_window ? m_window->displayedDraw() : DisplayedDraw{};
+    }
+    QString drawDate() const override
+    {
+        return m_window ? m_window->m_frame3D1->text() : QString();
+    }
+    QString firstNumber() const override
+    {
+        return m_window ? m_window->m_cv[0]->text() : QString();
+    }
+
+    // When the analysis window closes, the start-up main window comes to the front.
+    void raiseIfShowing()
+    {
+        if (isShowing())
+            showAndRaise(m_window);
+    }
+
+private:
+    QPointer<Form32> m_window;
+};
+
+namespace {
 
 const QString InfoTitle = QStringLiteral("Informazioni generali");
 // Where the shop's archive comes from is the shop's business; say only what to do.
@@ -79,10 +111,17 @@ Shape *makeBall(QWidget *parent, const QString &name, int left, const QColor &co
 
 } // namespace
 
-Form32::Form32(QWidget *parent) : QWidget(parent)
+Form32::Form32(QWidget *parent) : QWidget(parent), m_startup(std::make_shared<StartupView>(this))
 {
     buildControls();
 }
+
+Form32::Form32(std::shared_ptr<StartupView> startup) : m_startup(std::move(startup))
+{
+    buildControls();
+}
+
+Form32::~Form32() = default;
 
 void Form32::buildControls()
 {
@@ -172,7 +211,7 @@ void Form32::buildControls()
     connect(command3D6, &QPushButton::clicked, this, &Form32::Command3D6_Click);
     connect(command3D8, &QPushButton::clicked, this, &Form32::Command3D8_Click);
     connect(m_command3D27, &QPushButton::clicked, this, &Form32::Command3D27_Click);
-    connect(m_command3D26, &QPushButton::clicked, this, [] { Form29::open(); });
+    connect(m_command3D26, &QPushButton::clicked, this, [this] { Form29::open(m_startup); });
     connect(m_command3D12, &QPushButton::clicked, this, [] { Form14::open(); });
     connect(m_command3D3, &QPushButton::clicked, this, &QWidget::close);
     // Command3D9 has no action.
@@ -213,21 +252,6 @@ bool Form32::load()
     return true;
 }
 
-Form32 *Form32::startupWindow()
-{
-    return theStartupWindow.data();
-}
-
-void Form32::setStartupWindow(Form32 *window)
-{
-    theStartupWindow = window;
-}
-
-bool Form32::startupWindowVisible()
-{
-    return theStartupWindow && theStartupWindow->isVisible();
-}
-
 DisplayedDraw Form32::displayedDraw() const
 {
     DisplayedDraw draw;
@@ -238,21 +262,6 @@ DisplayedDraw Form32::displayedDraw() const
     draw.jolly = m_cj->text();
     draw.superStar = m_ss->text();
     return draw;
-}
-
-QString Form32::drawDate() const
-{
-    return m_frame3D1->text();
-}
-
-QString Form32::firstNumber() const
-{
-    return m_cv[0]->text();
-}
-
-void Form32::setAnalysisButtonColor(const QColor &colour)
-{
-    m_command3D27->setTextColor(colour);
 }
 
 void Form32::VScroll1_Change(int value)
@@ -313,7 +322,7 @@ void Form32::Command3D6_Click()
 void Form32::Command3D8_Click()
 {
     if (!m_newWindow) {
-        auto *window = new Form32;
+        auto *window = new Form32(m_startup);
         if (!window->load()) {
             // The archive went away since start-up; the message has been shown, and the
             // windows already open stay open.
@@ -332,5 +341,14 @@ void Form32::Command3D8_Click()
 void Form32::Command3D27_Click()
 {
     m_command3D27->setTextColor(paletteColor(PaletteYellow));
-    Form43::open();
+    Form43 *analysis = Form43::open(m_startup);
+    connect(analysis, &Form43::closed, this, &Form32::analysisClosed, Qt::UniqueConnection);
 }
+
+void Form32::analysisClosed()
+{
+    m_command3D27->setTextColor(paletteColor(PaletteBlack));
+    m_startup->raiseIfShowing();
+}
+
+} // namespace enalotto

@@ -5,12 +5,18 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
+
+class QLabel;
+class QTimer;
+
+namespace enalotto {
 
 class Command3D;
 class Frame3D;
-class QLabel;
 class ScrollBar;
-class QTimer;
+
+class StartupView;
 
 // The main window: the draw browser and the hub that opens every other window. One record
 // of the archive "se" per scroll position, newest at the bottom.
@@ -19,50 +25,51 @@ class Form32 : public QWidget
     Q_OBJECT
 
 public:
+    // The start-up main window: the notice and analysis windows it opens follow it.
     explicit Form32(QWidget *parent = nullptr);
+    ~Form32() override;
 
     // The window's start-up: centre, caption, archive scan, newest draw. Returns false
     // after telling the user why the archive cannot be browsed.
     bool load();
 
-    // The main window the program opened at start; the notice and analysis windows read the
-    // draw from it and never from a further main window. Null once it has closed.
-    [[nodiscard]] static Form32 *startupWindow();
-    static void setStartupWindow(Form32 *window);
-    [[nodiscard]] static bool startupWindowVisible();
-
     [[nodiscard]] DisplayedDraw displayedDraw() const;
-    [[nodiscard]] QString drawDate() const;
-    [[nodiscard]] QString firstNumber() const;
     [[nodiscard]] int lastYearCount() const { return m_lastYearCount; }
-    void setAnalysisButtonColor(const QColor &colour);
 
 private:
+    // A further main window (opened by Command3D8): the windows it opens follow `startup`.
+    explicit Form32(std::shared_ptr<StartupView> startup);
+    friend class StartupView;
+
     void buildControls();
-    void VScroll1_Change(int value);
-    void Timer1_Tick();
-    void Command3D1_Click();
-    void Command3D5_Click();
-    void Command3D6_Click();
-    void Command3D8_Click();
-    void Command3D27_Click();
+    void VScroll1_Change(int value); // a step of the scroll bar: shows that record
+    void Timer1_Tick();              // 5 s after "?": hides the information panel
+    void Command3D1_Click();         // "&STAMPA": prints the combination
+    void Command3D5_Click();         // "&COPIA": copies the combination to the clipboard
+    void Command3D6_Click();         // "?": shows the information panel for 5 s
+    void Command3D8_Click();         // '"': opens a further main window
+    void Command3D27_Click();        // "&ANALISI SIST.": opens the analysis window
+    void analysisClosed();           // the analysis window closed: button back to black
 
-    int m_lastYearCount = 0;
-    int m_shownPosition = -1;
-    QPointer<Form32> m_newWindow;
+    std::shared_ptr<StartupView> m_startup; // the start-up main window, as others read it
+    int m_lastYearCount = 0;                // draws of the newest year, from the scan
+    int m_shownPosition = -1;               // the record shown, -1 before the first
+    QPointer<Form32> m_newWindow;           // the further main window, once opened
 
-    Frame3D *m_frame3D1 = nullptr;
-    std::array<QLabel *, 6> m_cv{};
-    QLabel *m_cj = nullptr;
-    QLabel *m_ss = nullptr;
-    QWidget *m_picture1 = nullptr;
-    QLabel *m_label31 = nullptr;
-    QLabel *m_label3 = nullptr;
-    ScrollBar *m_vScroll1 = nullptr;
-    QTimer *m_timer1 = nullptr;
-    Command3D *m_command3D3 = nullptr;
-    Command3D *m_command3D9 = nullptr;
-    Command3D *m_command3D12 = nullptr;
-    Command3D *m_command3D26 = nullptr;
-    Command3D *m_command3D27 = nullptr;
+    Frame3D *m_frame3D1 = nullptr;      // the draw's date, as stored
+    std::array<QLabel *, 6> m_cv{};     // CV0 ... CV5: the six numbers, ascending
+    QLabel *m_cj = nullptr;             // CJ: the Jolly
+    QLabel *m_ss = nullptr;             // ss: the SuperStar
+    QWidget *m_picture1 = nullptr;      // the yellow information panel of "?"
+    QLabel *m_label31 = nullptr;        // on the panel: the record number, 1-based
+    QLabel *m_label3 = nullptr;         // on the panel: the contest number of the year, or "__"
+    ScrollBar *m_vScroll1 = nullptr;    // steps through the records, newest at the bottom
+    QTimer *m_timer1 = nullptr;         // hides the information panel
+    Command3D *m_command3D3 = nullptr;  // "&MENU' PRINCIPALE", "ESCI" once loaded: closes
+    Command3D *m_command3D9 = nullptr;  // "^": hidden, no action
+    Command3D *m_command3D12 = nullptr; // "&AUTORE": opens the About window
+    Command3D *m_command3D26 = nullptr; // "C&OLONNA VINCENTE": opens the notice window
+    Command3D *m_command3D27 = nullptr; // "&ANALISI SIST.": hidden; yellow while it is open
 };
+
+} // namespace enalotto

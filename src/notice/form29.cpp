@@ -1,18 +1,17 @@
 #include "notice/form29.h"
 
 #include "common/formats.h"
-#include "platform/palettecolor.h"
-#include "main_window/form32.h"
-#include "notice/headerfile.h"
-#include "platform/command3d.h"
-#include "platform/designfont.h"
-#include "platform/designwindow.h"
-#include "platform/frame3d.h"
+#include "controls/command3d.h"
+#include "controls/designfont.h"
+#include "controls/designwindow.h"
+#include "controls/frame3d.h"
+#include "controls/palettecolor.h"
+#include "controls/panel3d.h"
+#include "controls/textbox.h"
+#include "controls/twips.h"
+#include "header/headerfile.h"
 #include "platform/messagebox.h"
-#include "platform/panel3d.h"
 #include "platform/printer.h"
-#include "platform/textbox.h"
-#include "platform/twips.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -20,6 +19,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <optional>
+
+namespace enalotto {
 
 namespace {
 
@@ -123,17 +124,17 @@ Format formatOf(const QObject *box)
 
 } // namespace
 
-Form29 *Form29::open()
+Form29 *Form29::open(std::shared_ptr<const DrawView> mainWindow)
 {
     if (!theWindow) {
-        theWindow = new Form29;
+        theWindow = new Form29(std::move(mainWindow));
         theWindow->load();
     }
     showAndRaise(theWindow);
     return theWindow;
 }
 
-Form29::Form29()
+Form29::Form29(std::shared_ptr<const DrawView> mainWindow) : m_mainWindow(std::move(mainWindow))
 {
     Panel3D *p = setUpDesignWindow(this, "Form29", QStringLiteral("STAMPA ENALOTTO (RICEVITORIA)"),
                                    7455, 6855);
@@ -255,9 +256,8 @@ void Form29::Timer1_Tick()
         }
     }
 
-    const Form32 *main = Form32::startupWindow();
-    if (main && main->isVisible()) {
-        const DisplayedDraw draw = main->displayedDraw();
+    if (m_mainWindow->isShowing()) {
+        const DisplayedDraw draw = m_mainWindow->displayedDraw();
         m_label4->setText(draw.contest);
         m_label3->setText(draw.date);
         m_command3D1->setEnabled(true);
@@ -282,8 +282,7 @@ NoticeInput Form29::noticeInput() const
         in.header[size_t(i)] = box(i + 1)->text();
     in.contest = m_label4->text();
     in.date = m_label3->text();
-    if (const Form32 *main = Form32::startupWindow())
-        in.draw = main->displayedDraw();
+    in.draw = m_mainWindow->displayedDraw();
     in.prizePool = box(4)->text();
     for (int r = 0; r < CategoryCount; ++r) {
         in.categories[size_t(r)].winners = box(WinnersBoxes[r])->text();
@@ -316,3 +315,5 @@ void Form29::Command3D1_Click()
         showMessage(this, PrintFailureTitle, PrintFailureText, MessageIcon::Warning);
     unsetCursor();
 }
+
+} // namespace enalotto

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "notice/noticeprintout.h"
+#include "archive/displayeddraw.h"
+#include "printout/noticeprintout.h"
 
 #include <QHash>
 #include <QWidget>
+#include <memory>
 
-class Command3D;
 class QLabel;
 class QTimer;
+
+namespace enalotto {
+
+class Command3D;
 class TextBox;
 
 // "STAMPA ENALOTTO (RICEVITORIA)": the shop's header, prize pool, category quotas and
@@ -17,8 +22,9 @@ class Form29 : public QWidget
     Q_OBJECT
 
 public:
-    // Shows the window; when it is already open it is only brought to the front.
-    static Form29 *open();
+    // Shows the window following `mainWindow`; when it is already open it is only brought to
+    // the front and keeps the main window it follows.
+    static Form29 *open(std::shared_ptr<const DrawView> mainWindow);
 
     [[nodiscard]] NoticeInput noticeInput() const;
 
@@ -26,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Form29();
+    explicit Form29(std::shared_ptr<const DrawView> mainWindow);
     void load();
     void Timer1_Tick();
     void Command3D1_Click();
@@ -34,9 +40,12 @@ private:
     void reformat(TextBox *textBox);
     [[nodiscard]] TextBox *box(int number) const;
 
-    QHash<int, TextBox *> m_boxes; // by design number: 1 ... 19, 21 ... 28
+    std::shared_ptr<const DrawView> m_mainWindow; // the start-up main window
+    QHash<int, TextBox *> m_boxes;                // by design number: 1 ... 19, 21 ... 28
     QLabel *m_label3 = nullptr;
     QLabel *m_label4 = nullptr;
     Command3D *m_command3D1 = nullptr;
     QTimer *m_timer1 = nullptr;
 };
+
+} // namespace enalotto

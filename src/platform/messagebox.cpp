@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+namespace enalotto {
+
 void showMessage(QWidget *parent, const QString &title, const QString &text, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
@@ -9,3 +11,5 @@ void showMessage(QWidget *parent, const QString &title, const QString &text, Mes
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
 }
+
+} // namespace enalotto

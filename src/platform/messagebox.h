@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace enalotto {
+
 enum class MessageIcon
 {
     Information,
@@ -13,3 +15,5 @@ enum class MessageIcon
 // A modal message box with a title, a text, an icon and one OK button; returns when the user
 // closes it.
 void showMessage(QWidget *parent, const QString &title, const QString &text, MessageIcon icon);
+
+} // namespace enalotto

@@ -6,6 +6,8 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+namespace enalotto {
+
 namespace {
 
 // The program's own margins; a printer that cannot print as near the edge gets its own.
@@ -63,10 +65,9 @@ void SystemPrinter::beginDocument()
     std::unique_ptr<QPrinter> printer = createPrinter();
     // Where the printer cannot print, read before the page is made the full sheet.
     const QMarginsF printable = printer->pageLayout().marginsPoints();
-    m_margins = QMarginsF(std::max(LeftMarginPt, printable.left()),
-                          std::max(TopMarginPt, printable.top()),
-                          std::max(0.0, printable.right()),
-                          std::max(BottomMarginPt, printable.bottom()));
+    m_margins =
+        QMarginsF(std::max(LeftMarginPt, printable.left()), std::max(TopMarginPt, printable.top()),
+                  std::max(0.0, printable.right()), std::max(BottomMarginPt, printable.bottom()));
     printer->setFullPage(true);
     printer->setDocName(QStringLiteral("SUPER ENALOTTO"));
     auto painter = std::make_unique<QPainter>();
@@ -177,3 +178,5 @@ void SystemPrinter::apply(const PrintOp &op)
         throw;
     }
 }
+
+} // namespace enalotto

@@ -11,6 +11,8 @@
 class QPainter;
 class QPrinter;
 
+namespace enalotto {
+
 // The system's default printer through Qt Print Support (CUPS on Linux), on its own paper.
 // A document begins with the first operation after the previous end of document and is
 // painted at its end, on one page: lines advance by the font size (one em) from the top left
@@ -49,9 +51,11 @@ private:
         QString text;
     };
     std::vector<Piece> m_pieces;
-    QMarginsF m_margins; // points
+    QMarginsF m_margins;  // points
     double m_x = 0;       // where the next text starts on the current line
     double m_lineTop = 0; // top of the current line
     double m_width = 0;   // right end of the widest line
     double m_height = 0;  // bottom of the lowest line or glyph
 };
+
+} // namespace enalotto

@@ -1,5 +1,7 @@
 #include "printout/printjob.h"
 
+namespace enalotto {
+
 namespace {
 
 PrintOp op(PrintOp::Kind kind)
@@ -153,3 +155,5 @@ QStringList printedMarkup(const QVector<PrintOp> &ops)
 {
     return render(ops, true);
 }
+
+} // namespace enalotto

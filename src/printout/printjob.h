@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+namespace enalotto {
+
 // One operation of a printout. Printouts are built as a list of these by pure functions and
 // then sent, one operation at a time, to a Printer.
 struct PrintOp
@@ -59,3 +61,5 @@ private:
 // The same lines with the style of each run marked: "[b]", "[i]" where bold or italic start
 // and "[/b]", "[/i]" where they stop, closed at each line end. Used to check printouts.
 [[nodiscard]] QStringList printedMarkup(const QVector<PrintOp> &ops);
+
+} // namespace enalotto

@@ -1,12 +1,14 @@
 #include "analysis/form43.h"
 #include "app/program.h"
-#include "platform/command3d.h"
-#include "platform/printer.h"
+#include "controls/command3d.h"
+#include "support/recordingprinter.h"
 #include "testutil.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QScrollBar>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -63,7 +65,7 @@ void TestForm43::init()
     m_printer = RecordingPrinter();
     setActivePrinter(&m_printer);
     QVERIFY(startProgram());
-    m_main = Form32::startupWindow();
+    m_main = startupWindow();
     QTest::mouseClick(child<QPushButton>(m_main, "Command3D27"), Qt::LeftButton);
     m_form = qobject_cast<Form43 *>(QApplication::activeWindow());
     if (!m_form) {

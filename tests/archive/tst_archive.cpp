@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 
+using namespace enalotto;
+
 class TestArchive : public QObject
 {
     Q_OBJECT

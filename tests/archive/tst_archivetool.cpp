@@ -1,7 +1,11 @@
-#include "archive/archivetool.h"
+#include "archive/archivecheck.h"
+#include "archive/numberstats.h"
+#include "archivio/archivetool.h"
 #include "testutil.h"
 
 #include <QTextStream>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace enalotto;
+
 using namespace Qt::StringLiterals;
 
 class TestFormats : public QObject

@@ -4,8 +4,8 @@
 
 #include "app/program.h"
 #include "notice/form29.h"
-#include "notice/noticeprintout.h"
 #include "platform/systemprinter.h"
+#include "printout/noticeprintout.h"
 #include "testutil.h"
 
 #include <QDirIterator>
@@ -18,6 +18,8 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <cmath>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -97,7 +99,7 @@ Form32 *TestPrinting::startOnSample(WorkDir &)
 {
     if (!QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), u"se"_s))
         return nullptr;
-    return startProgram() ? Form32::startupWindow() : nullptr;
+    return startProgram() ? startupWindow() : nullptr;
 }
 
 // The column of each word of the page, counted from a word whose column is known.
@@ -179,7 +181,7 @@ void TestPrinting::noticePage()
     WorkDir dir;
     Form32 *w = startOnSample(dir);
     QVERIFY(w);
-    Form29 *form = Form29::open();
+    Form29 *form = openNotice();
     const std::pair<const char *, const char *> values[] = {
         {"Text1", "RICEVITORIA DEL CORSO"},
         {"Text2", "TABACCHI"},
@@ -252,16 +254,16 @@ void TestPrinting::noPrinterPrintsNothing()
     WorkDir dir;
     Form32 *w = startOnSample(dir);
     QVERIFY(w);
-    const QString date = w->drawDate();
+    const QString date = w->displayedDraw().date;
     MessageBoxWatcher boxes;
     child<QPushButton>(w, "Command3D1")->click();
     QTest::qWait(100);
     QVERIFY(boxes.seen.empty());
     QVERIFY(w->isVisible());
-    QCOMPARE(w->drawDate(), date);
+    QCOMPARE(w->displayedDraw().date, date);
 
     // The notice, on the other hand, tells the user, and still stores the header.
-    Form29 *form = Form29::open();
+    Form29 *form = openNotice();
     child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
     QTest::qWait(600);
     child<QPushButton>(form, "Command3D1")->click();
@@ -421,7 +423,7 @@ void TestPrinting::printableAreaOfTheQueue()
         first = u"COMBINAZIONE"_s;
         last = u"SUPERSTAR"_s;
     } else {
-        Form29 *form = Form29::open();
+        Form29 *form = openNotice();
         child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
         child<QLineEdit>(form, "Text4")->setText(u"12.345.678,90"_s);
         child<QLineEdit>(form, "Text21")->setText(u"81.300.000,00"_s);
@@ -435,20 +437,23 @@ void TestPrinting::printableAreaOfTheQueue()
     QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
     const QString info = run(u"pdfinfo"_s, {pdf});
     QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
-    QVERIFY2(info.contains(QRegularExpression(u"Page size:\\s+%1 x %2 pts"_s.arg(paper.width())
-                                                  .arg(paper.height()))),
+    QVERIFY2(info.contains(QRegularExpression(
+                 u"Page size:\\s+%1 x %2 pts"_s.arg(paper.width()).arg(paper.height()))),
              qPrintable(info));
     const auto boxes = wordBoxes(pdf);
-    const auto firstBox = std::find_if(boxes.begin(), boxes.end(),
-                                       [&](const auto &b) { return b.second == first; });
+    const auto firstBox =
+        std::find_if(boxes.begin(), boxes.end(), [&](const auto &b) { return b.second == first; });
     QVERIFY(firstBox != boxes.end());
     QVERIFY2(std::abs(firstBox->first.width() - firstWidth) < 1.5,
              qPrintable(QString::number(firstBox->first.width())));
-    QVERIFY(std::any_of(boxes.begin(), boxes.end(), [&](const auto &b) { return b.second == last; }));
+    QVERIFY(
+        std::any_of(boxes.begin(), boxes.end(), [&](const auto &b) { return b.second == last; }));
     for (const auto &[box, text] : boxes) {
         QVERIFY2(printable.contains(box), qPrintable(u"%1 at %2,%3-%4,%5"_s.arg(text)
-                                                         .arg(box.left()).arg(box.top())
-                                                         .arg(box.right()).arg(box.bottom())));
+                                                         .arg(box.left())
+                                                         .arg(box.top())
+                                                         .arg(box.right())
+                                                         .arg(box.bottom())));
     }
 }
 

@@ -1,13 +1,15 @@
 #include "app/program.h"
 #include "archive/drawarchive.h"
-#include "platform/command3d.h"
-#include "platform/frame3d.h"
-#include "platform/printer.h"
+#include "controls/command3d.h"
+#include "controls/frame3d.h"
+#include "support/recordingprinter.h"
 #include "testutil.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QScrollBar>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -60,7 +62,7 @@ Form32 *TestForm32::start(const QByteArray &archive)
     writeFile(u"se"_s, archive);
     if (!startProgram())
         return nullptr;
-    return Form32::startupWindow();
+    return startupWindow();
 }
 
 QString TestForm32::text(QWidget *w, const char *name)
@@ -128,7 +130,7 @@ void TestForm32::startupFailure()
     QVERIFY2(boxes.seen[0].text.contains(says), qPrintable(boxes.seen[0].text));
     QVERIFY(boxes.seen[0].text.contains(u"\"se\""_s));
     QVERIFY(boxes.seen[0].text.contains(QDir::toNativeSeparators(QDir::currentPath())));
-    QVERIFY(!Form32::startupWindow());
+    QVERIFY(!startupWindow());
     QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
             std::none_of(QApplication::topLevelWidgets().begin(),
                          QApplication::topLevelWidgets().end(),
@@ -212,7 +214,7 @@ void TestForm32::furtherWindowCaptions()
     QVERIFY(second->isVisible());
     QCOMPARE(second->windowTitle(), caption + u" 1.1"_s);
     QCOMPARE(text(second, "Frame3D1"), text(w, "Frame3D1"));
-    QCOMPARE(Form32::startupWindow(), w);
+    QCOMPARE(startupWindow(), w);
 
     // Visible already: a second click opens nothing.
     QVERIFY(!further(w));
@@ -346,7 +348,7 @@ void TestForm32::esciClosesOnlyThisWindow()
     QTest::mouseClick(child<QPushButton>(w, "Command3D26"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(w, "Command3D3"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Form32::startupWindow());
+    QVERIFY(!startupWindow());
     const auto windows = QApplication::topLevelWidgets();
     QVERIFY(std::any_of(windows.begin(), windows.end(), [](QWidget *t) {
         return t->objectName() == u"Form29"_s && t->isVisible();

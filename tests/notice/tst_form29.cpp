@@ -1,7 +1,7 @@
 #include "app/program.h"
+#include "controls/textbox.h"
 #include "notice/form29.h"
-#include "platform/printer.h"
-#include "platform/textbox.h"
+#include "support/recordingprinter.h"
 #include "testutil.h"
 
 #include <QClipboard>
@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QScrollBar>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -117,8 +119,8 @@ void TestForm29::cleanup()
 void TestForm29::openForm()
 {
     QVERIFY(startProgram());
-    child<QPushButton>(Form32::startupWindow(), "Command3D26")->click();
-    m_form = Form29::open();
+    child<QPushButton>(startupWindow(), "Command3D26")->click();
+    m_form = openNotice();
     QApplication::setActiveWindow(m_form);
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
@@ -161,7 +163,7 @@ void TestForm29::enterMovesFocus()
     QFETCH(QString, to);
     openForm();
     if (!mainVisible)
-        Form32::startupWindow()->hide();
+        startupWindow()->hide();
     tick();
     clickOn(box(from));
     type(u"7"_s);
@@ -178,13 +180,13 @@ void TestForm29::reformatOnLeaving_data()
     QTest::addColumn<QString>("leave"); // how the focus leaves the box
     QTest::addColumn<QString>("shown");
     // The formatted text may be longer than what the box lets a person type.
-    for (const char *leave : {"tab", "backtab", "enter", "click-box", "click-button",
-                              "other-window"}) {
+    for (const char *leave :
+         {"tab", "backtab", "enter", "click-box", "click-button", "other-window"}) {
         QTest::addRow("winners-beyond-typing-limit-%s", leave)
             << 10 << u"12345"_s << QString::fromLatin1(leave) << u"12.345"_s;
     }
-    QTest::newRow("first-prize-by-tab") << 5 << u"209160441,54"_s << u"tab"_s
-                                        << u"209.160.441,54"_s;
+    QTest::newRow("first-prize-by-tab")
+        << 5 << u"209160441,54"_s << u"tab"_s << u"209.160.441,54"_s;
     QTest::newRow("amount-25000") << 5 << u"25000"_s << u"enter"_s << u"25.000,00"_s;
     QTest::newRow("amount-zero") << 7 << u"0"_s << u"click-box"_s << u"0,00"_s;
     QTest::newRow("amount-letters") << 23 << u"abc"_s << u"tab"_s << u"abc"_s;
@@ -216,7 +218,7 @@ void TestForm29::reformatOnLeaving()
     } else if (leave == u"click-button") {
         clickOn(child<QPushButton>(m_form, "Command3D9")); // "^", which does nothing
     } else {
-        QWidget *main = Form32::startupWindow();
+        QWidget *main = startupWindow();
         QApplication::setActiveWindow(main);
         QVERIFY(QTest::qWaitForWindowActive(main));
     }
@@ -356,7 +358,8 @@ void TestForm29::startsGreyInEveryLocale()
     QFETCH(QLocale, locale);
     QFETCH(QString, pool);
     QLocale::setDefault(locale);
-    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
+    const auto restore =
+        qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
     openForm();
     QCOMPARE(box(4)->text(), pool);
     for (int n : {4, 5, 8, 19, 21, 28})
@@ -422,7 +425,7 @@ void TestForm29::headerColours()
 void TestForm29::followsMainWindow()
 {
     openForm();
-    Form32 *main = Form32::startupWindow();
+    Form32 *main = startupWindow();
     tick();
     QCOMPARE(label("Label3"), u"05GEN2020"_s);
     QCOMPARE(label("Label4"), u"5"_s);
@@ -492,12 +495,13 @@ void TestForm29::reopenResetsButKeepsStoredHeader()
     openForm();
     box(1)->setText(u"RICEVITORIA"_s);
     box(5)->setText(u"1,00"_s);
-    QCOMPARE(Form29::open(), m_form); // already open: same window, nothing reloaded
+    QCOMPARE(openNotice(), m_form); // already open: same window, nothing reloaded
     QCOMPARE(box(5)->text(), u"1,00"_s);
-    QTest::mouseClick(child<QPushButton>(m_form, "Command3D1"), Qt::LeftButton); // stores the header
+    QTest::mouseClick(child<QPushButton>(m_form, "Command3D1"),
+                      Qt::LeftButton); // stores the header
     m_form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_form = Form29::open();
+    m_form = openNotice();
     QCOMPARE(box(1)->text(), u"RICEVITORIA"_s);
     QCOMPARE(box(5)->text(), QString());
     QCOMPARE(box(4)->text(), u"0,00"_s);
@@ -528,7 +532,7 @@ void TestForm29::printStoresHeaderAndPrints()
     // Read back whole at the next opening, inner quotes included.
     m_form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_form = Form29::open();
+    m_form = openNotice();
     QCOMPARE(box(1)->text(), u"RICEVITORIA \"IL QUADRIFOGLIO\""_s);
     QCOMPARE(box(3)->text(), u"VIA VERDI, 3"_s);
 }

@@ -3,12 +3,14 @@
 
 #include "app/program.h"
 #include "notice/form29.h"
-#include "platform/printer.h"
+#include "support/recordingprinter.h"
 #include "testutil.h"
 
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QScrollBar>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -67,7 +69,7 @@ void TestFaults::startWith(const QByteArray &archive)
 void TestFaults::archiveReplacedByLongerFile()
 {
     startWith(yearOfRecords(2020, 5));
-    Form32 *w = Form32::startupWindow();
+    Form32 *w = startupWindow();
     const QByteArray longer = yearOfRecords(2021, 50);
     QFile::remove(u"se"_s);
     writeFile(u"se"_s, longer);
@@ -76,7 +78,7 @@ void TestFaults::archiveReplacedByLongerFile()
     auto *bar = child<QScrollBar>(w, "VScroll1");
     QCOMPARE(bar->maximum(), 4);
     clickScrollBarTo(bar, 2);
-    QCOMPARE(w->drawDate(), u"03GEN2021"_s);
+    QCOMPARE(w->displayedDraw().date, u"03GEN2021"_s);
 }
 
 void TestFaults::highBytesInDates()
@@ -90,16 +92,16 @@ void TestFaults::highBytesInDates()
                          "010203040506"
                          "07"
                          "08"));
-    Form32 *w = Form32::startupWindow();
-    QCOMPARE(w->drawDate(), u"02\u20ac\u0081\u00ff2020"_s);
+    Form32 *w = startupWindow();
+    QCOMPARE(w->displayedDraw().date, u"02\u20ac\u0081\u00ff2020"_s);
     clickScrollBarTo(child<QScrollBar>(w, "VScroll1"), 0);
-    QCOMPARE(w->drawDate(), u"01G\u00c9N2020"_s);
+    QCOMPARE(w->displayedDraw().date, u"01G\u00c9N2020"_s);
 }
 
 void TestFaults::largestArchive()
 {
     startWith(yearOfRecords(2020, 32767));
-    Form32 *w = Form32::startupWindow();
+    Form32 *w = startupWindow();
     QCOMPARE(child<QScrollBar>(w, "VScroll1")->maximum(), 32766);
     QCOMPARE(child<QWidget>(w, "Label31")->property("text").toString(), u" 32767"_s);
     QCOMPARE(child<QWidget>(w, "Label3")->property("text").toString(), u"32767"_s);
@@ -108,7 +110,7 @@ void TestFaults::largestArchive()
 void TestFaults::printerGoesAwayBetweenPrints()
 {
     startWith(yearOfRecords(2020, 3));
-    Form32 *w = Form32::startupWindow();
+    Form32 *w = startupWindow();
     MessageBoxWatcher boxes;
     auto *print = child<QPushButton>(w, "Command3D1");
     print->click();
@@ -118,7 +120,7 @@ void TestFaults::printerGoesAwayBetweenPrints()
     QCOMPARE(m_printer.ops.size(), onePage + 1);
     QVERIFY(boxes.seen.empty());
 
-    Form29 *notice = Form29::open();
+    Form29 *notice = openNotice();
     child<QLineEdit>(notice, "Text1")->setText(u"SHOP"_s);
     QTest::qWait(600);
     QTest::mouseClick(child<QPushButton>(notice, "Command3D1"), Qt::LeftButton);
@@ -127,7 +129,7 @@ void TestFaults::printerGoesAwayBetweenPrints()
     QCOMPARE(readFile(u"13"_s), QByteArray("\"SHOP\"\r\n\"\"\r\n\"\"\r\n"));
     // Still usable: stepping and copying go on.
     clickScrollBarTo(child<QScrollBar>(w, "VScroll1"), 0);
-    QCOMPARE(w->drawDate(), u"01GEN2020"_s);
+    QCOMPARE(w->displayedDraw().date, u"01GEN2020"_s);
 }
 
 void TestFaults::headerWriteFailsHalfway()
@@ -135,7 +137,7 @@ void TestFaults::headerWriteFailsHalfway()
     startWith(yearOfRecords(2020, 3));
     const QByteArray old("\"OLD\"\r\n\"\"\r\n\"\"\r\n");
     writeFile(u"13"_s, old);
-    Form29 *notice = Form29::open();
+    Form29 *notice = openNotice();
     QCOMPARE(child<QLineEdit>(notice, "Text1")->text(), u"OLD"_s);
     child<QLineEdit>(notice, "Text1")->setText(QString(30, u'N'));
     child<QLineEdit>(notice, "Text2")->setText(QString(30, u'M'));

@@ -5,13 +5,15 @@
 #include "analysis/form43.h"
 #include "app/program.h"
 #include "notice/form29.h"
-#include "platform/printer.h"
+#include "support/recordingprinter.h"
 #include "testutil.h"
 
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <unistd.h>
+
+using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
@@ -53,9 +55,9 @@ void TestSoak::longSession()
     RecordingPrinter printer;
     setActivePrinter(&printer);
     QVERIFY(startProgram());
-    Form32 *main = Form32::startupWindow();
+    Form32 *main = startupWindow();
     child<QPushButton>(main, "Command3D27")->click();
-    Form29 *notice = Form29::open();
+    Form29 *notice = openNotice();
     child<QLineEdit>(notice, "Text1")->setText(u"SOAK"_s);
     child<QLineEdit>(notice, "Text4")->setText(u"1.000,00"_s);
     Form43 *analysis = nullptr;

@@ -6,6 +6,8 @@
 
 #include <QScreen>
 
+using namespace enalotto;
+
 using namespace Qt::StringLiterals;
 
 // On a desktop, each window's outer frame (title bar included) is centred on the screen.
@@ -38,11 +40,11 @@ void TestCentring::framesAreCentred()
     WorkDir dir;
     writeFile(u"se"_s, yearOfRecords(2020, 5));
     QVERIFY(startProgram());
-    QWidget *w = Form32::startupWindow();
+    QWidget *w = startupWindow();
     if (window == u"Form29")
-        w = Form29::open();
+        w = openNotice();
     else if (window == u"Form43")
-        w = Form43::open();
+        w = openAnalysis();
     else if (window == u"Form14")
         w = Form14::open();
     QVERIFY(QTest::qWaitForWindowExposed(w));

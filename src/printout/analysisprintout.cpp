@@ -1,0 +1,57 @@
+#include "printout/analysisprintout.h"
+
+#include "common/formats.h"
+
+#include <QStringList>
+
+namespace enalotto {
+
+namespace {
+
+const QString S15(15, u' ');
+
+} // namespace
+
+PrintJob analysisPrintout(const AnalysisView &v)
+{
+    PrintJob job;
+    // The printer property set to 6 at this point of the printout has no counterpart in
+    // Qt's printer, so only the font is set.
+    job.fontName(QStringLiteral("courier new")).fontSize(11);
+    job.line();
+    job.line(S15 + u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);
+    job.line();
+    job.line(S15 + QString(8, u' ') + QStringList(v.numbers.begin(), v.numbers.end()).join(u' ') +
+             u"  NUMERO JOLLY " + v.jolly);
+    job.line();
+    const std::pair<const char16_t *, const QString *> rows[] = {
+        {u"             SOMMA GLOBALE : ", &v.somma}, {u"               NUMERI PARI : ", &v.npari},
+        {u"            NUMERI DISPARI : ", &v.ndisp}, {u"              INTERRUZIONI : ", &v.inte},
+        {u"               GRUPPI PARI : ", &v.gp},    {u"            GRUPPI DISPARI : ", &v.gd},
+        {u"            CONSECUTIVITA' : ", &v.cons},  {u"         INTERVALLO MINIMO : ", &v.min},
+        {u"        INTERVALLO MASSIMO : ", &v.mas},   {u"        INTERVALLO ESTERNO : ", &v.est},
+    };
+    for (const auto &[label, value] : rows)
+        job.line(S15 + QString::fromUtf16(label) + *value);
+    job.endDocument();
+    return job;
+}
+
+QString analysisCopyLine(const AnalysisView &v)
+{
+    const QString two(2, u' ');
+    return v.colonna + QString(4, u' ') + applyFieldPattern(v.somma, u"!@@@") + two + v.npari +
+           two + v.ndisp + two + v.inte + two + v.gp + two + v.gd + two + v.cons + two +
+           applyFieldPattern(v.min, u"!@@") + two + applyFieldPattern(v.mas, u"!@@") + two +
+           applyFieldPattern(v.est, u"!@@") + u"\r\n";
+}
+
+QString colonnaCaption(const std::array<QString, 6> &numbers, const QString &jolly)
+{
+    QString caption;
+    for (const QString &n : numbers)
+        caption += n + u"  ";
+    return caption + u"J. " + jolly;
+}
+
+} // namespace enalotto

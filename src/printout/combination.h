@@ -1,0 +1,15 @@
+#pragma once
+
+#include "archive/displayeddraw.h"
+#include "printout/printjob.h"
+
+namespace enalotto {
+
+// The four-line page of "&STAMPA": empty, title with date, empty, the numbers with Jolly
+// (column 48) and SuperStar (column 69).
+[[nodiscard]] PrintJob combinationPrintout(const DisplayedDraw &draw);
+
+// The one line of "&COPIA": six numbers, Jolly and SuperStar joined by single blanks.
+[[nodiscard]] QString combinationCopyLine(const DisplayedDraw &draw);
+
+} // namespace enalotto
