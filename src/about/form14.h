@@ -15,7 +15,7 @@ public:
     static Form14 *open();
 
 private:
-    Form14();
+    Form14(); // builds the captions; "&MENU' PRINCIPALE" (Command3D1) closes the window
 };
 
 } // namespace enalotto

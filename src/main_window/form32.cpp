@@ -286,8 +286,9 @@ void Form32::VScroll1_Change(int value)
     }
     file.close();
 
-    const int x = m_lastYearCount + value - m_vScroll1->maximum();
-    m_label3->setText(x <= 0 ? noContestNumber() : basicStr(x).mid(1));
+    // The contest number counts the draws of the newest year; older draws have none.
+    const int contestNumber = m_lastYearCount + value - m_vScroll1->maximum();
+    m_label3->setText(contestNumber <= 0 ? noContestNumber() : basicStr(contestNumber).mid(1));
     m_frame3D1->setText(fromWindows1252(CurrentDraw.DrawDate));
     m_label31->setText(basicStr(value + 1));
     for (size_t k = 0; k < 6; ++k)

@@ -33,19 +33,21 @@ protected:
 
 private:
     explicit Form29(std::shared_ptr<const DrawView> mainWindow);
-    void load();
-    void Timer1_Tick();
-    void Command3D1_Click();
+    void load();             // the design values and the header kept in "13"
+    void Timer1_Tick();      // every 500 ms: box colours, the followed draw, "STAMPA" state
+    void Command3D1_Click(); // "STAMPA": stores the header in "13", prints the notice
     // Writes a number box again in its pattern once the focus has left it.
     void reformat(TextBox *textBox);
-    [[nodiscard]] TextBox *box(int number) const;
+    [[nodiscard]] TextBox *box(int number) const; // TextN by its design number
 
     std::shared_ptr<const DrawView> m_mainWindow; // the start-up main window
-    QHash<int, TextBox *> m_boxes;                // by design number: 1 ... 19, 21 ... 28
-    QLabel *m_label3 = nullptr;
-    QLabel *m_label4 = nullptr;
-    Command3D *m_command3D1 = nullptr;
-    QTimer *m_timer1 = nullptr;
+    // Text1-Text3 the shop's header, Text4 the prize pool, then the winners and amounts of the
+    // six categories and Text21 the jackpot; by design number (1 ... 19, 21 ... 28).
+    QHash<int, TextBox *> m_boxes;
+    QLabel *m_label3 = nullptr;        // the followed draw's date
+    QLabel *m_label4 = nullptr;        // the followed draw's contest number
+    Command3D *m_command3D1 = nullptr; // "STAMPA": enabled while the main window shows
+    QTimer *m_timer1 = nullptr;        // the 500 ms poll of Timer1_Tick
 };
 
 } // namespace enalotto

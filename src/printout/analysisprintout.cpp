@@ -1,16 +1,11 @@
 #include "printout/analysisprintout.h"
 
 #include "common/formats.h"
+#include "printout/combination.h"
 
 #include <QStringList>
 
 namespace enalotto {
-
-namespace {
-
-const QString S15(15, u' ');
-
-} // namespace
 
 PrintJob analysisPrintout(const AnalysisView &v)
 {
@@ -19,10 +14,10 @@ PrintJob analysisPrintout(const AnalysisView &v)
     // Qt's printer, so only the font is set.
     job.fontName(QStringLiteral("courier new")).fontSize(11);
     job.line();
-    job.line(S15 + u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);
+    job.line(PrintIndent + u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);
     job.line();
-    job.line(S15 + QString(8, u' ') + QStringList(v.numbers.begin(), v.numbers.end()).join(u' ') +
-             u"  NUMERO JOLLY " + v.jolly);
+    job.line(PrintIndent + QString(8, u' ') + joinedNumbers(v.numbers) + u"  NUMERO JOLLY " +
+             v.jolly);
     job.line();
     const std::pair<const char16_t *, const QString *> rows[] = {
         {u"             SOMMA GLOBALE : ", &v.somma}, {u"               NUMERI PARI : ", &v.npari},
@@ -32,7 +27,7 @@ PrintJob analysisPrintout(const AnalysisView &v)
         {u"        INTERVALLO MASSIMO : ", &v.mas},   {u"        INTERVALLO ESTERNO : ", &v.est},
     };
     for (const auto &[label, value] : rows)
-        job.line(S15 + QString::fromUtf16(label) + *value);
+        job.line(PrintIndent + QString::fromUtf16(label) + *value);
     job.endDocument();
     return job;
 }

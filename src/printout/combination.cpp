@@ -4,16 +4,10 @@
 
 namespace enalotto {
 
-namespace {
-
-const QString Pad(15, u' ');
-
-QString numbersJoined(const DisplayedDraw &draw)
+QString joinedNumbers(const std::array<QString, 6> &numbers)
 {
-    return QStringList(draw.numbers.begin(), draw.numbers.end()).join(u' ');
+    return QStringList(numbers.begin(), numbers.end()).join(u' ');
 }
-
-} // namespace
 
 PrintJob combinationPrintout(const DisplayedDraw &draw)
 {
@@ -22,17 +16,17 @@ PrintJob combinationPrintout(const DisplayedDraw &draw)
     // Qt's printer, so only the font is set.
     job.fontName(QStringLiteral("courier new")).fontSize(11);
     job.line();
-    job.line(Pad + u"  COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + draw.date);
+    job.line(PrintIndent + u"  COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + draw.date);
     job.line();
-    job.line(Pad + numbersJoined(draw) + u"  NUMERO JOLLY " + draw.jolly + u"  NUMERO SUPERSTAR " +
-             draw.superStar);
+    job.line(PrintIndent + joinedNumbers(draw.numbers) + u"  NUMERO JOLLY " + draw.jolly +
+             u"  NUMERO SUPERSTAR " + draw.superStar);
     job.endDocument();
     return job;
 }
 
 QString combinationCopyLine(const DisplayedDraw &draw)
 {
-    return numbersJoined(draw) + u' ' + draw.jolly + u' ' + draw.superStar;
+    return joinedNumbers(draw.numbers) + u' ' + draw.jolly + u' ' + draw.superStar;
 }
 
 } // namespace enalotto

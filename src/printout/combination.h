@@ -5,6 +5,12 @@
 
 namespace enalotto {
 
+// The combination and analysis pages start their lines 15 blanks in.
+inline const QString PrintIndent = QString(15, u' ');
+
+// The six numbers as shown, joined by single blanks.
+[[nodiscard]] QString joinedNumbers(const std::array<QString, 6> &numbers);
+
 // The four-line page of "&STAMPA": empty, title with date, empty, the numbers with Jolly
 // (column 48) and SuperStar (column 69).
 [[nodiscard]] PrintJob combinationPrintout(const DisplayedDraw &draw);
