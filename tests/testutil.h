@@ -185,6 +185,14 @@ inline Form43 *openAnalysis()
     return topLevel<Form43>();
 }
 
+// What every window test starts with: windows that close do not end the test, and the
+// Italian locale of the shops the program is for.
+inline void setUpWindowTests()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
 inline void closeAllWindows()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {

@@ -49,10 +49,8 @@ Form14::Form14()
                          .arg(ENALOTTO_VERSION_PATCH));
     placeTwips(version, 120, 780, 6360, 375);
 
-    auto *promo = new Frame3D(background);
-    promo->setObjectName(QStringLiteral("Frame3D1"));
-    promo->setText(QStringLiteral("IL PROGRAMMA"));
-    placeTwips(promo, 120, 1200, 6360, 1335);
+    Frame3D *promo =
+        makeFrame(background, "Frame3D1", QStringLiteral("IL PROGRAMMA"), 120, 1200, 6360, 1335);
     makeLabel(promo, "Label1",
               QStringLiteral("Sfoglia tutte le estrazioni del SUPER ENALOTTO dell'archivio, "
                              "stampa e copia la combinazione vincente, prepara per la ricevitoria "
@@ -60,10 +58,8 @@ Form14::Form14()
                              "la colonna vincente con dieci statistiche."),
               120, 300, 6120, 975, Qt::AlignLeft | Qt::AlignTop);
 
-    auto *contact = new Frame3D(background);
-    contact->setObjectName(QStringLiteral("Frame3D2"));
-    contact->setText(QStringLiteral("CONTATTI"));
-    placeTwips(contact, 120, 2580, 6360, 855);
+    Frame3D *contact =
+        makeFrame(background, "Frame3D2", QStringLiteral("CONTATTI"), 120, 2580, 6360, 855);
     makeLabel(contact, "Label2",
               QStringLiteral("Per assistenza e aggiornamenti rivolgersi al proprio rivenditore "
                              "del programma."),

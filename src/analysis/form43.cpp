@@ -33,10 +33,7 @@ const QString NoNumber = QStringLiteral("00");
 Panel3D *makeValue(QWidget *parent, const char *frameName, const QString &caption,
                    const char *panelName, int l, int t, int w, int panelWidth, const QColor &colour)
 {
-    auto *frame = new Frame3D(parent);
-    frame->setObjectName(QLatin1String(frameName));
-    frame->setText(caption);
-    placeTwips(frame, l, t, w, 735);
+    Frame3D *frame = makeFrame(parent, frameName, caption, l, t, w, 735);
     auto *panel = new Panel3D(frame);
     panel->setObjectName(QLatin1String(panelName));
     panel->setBevel(Panel3D::Bevel::Inset);
@@ -69,12 +66,9 @@ Form43::Form43(std::shared_ptr<const DrawView> mainWindow) : m_mainWindow(std::m
     Panel3D *p = setUpDesignWindow(
         this, "Form43", QStringLiteral("ANALISI SISTEMISTICA COLONNA VINCENTE"), 5880, 4680);
 
-    makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 120, 1815, 255);
-    m_label3 = makeLabel(p, "Label3", QString(), 2040, 120, 1095, 255);
-    setPaletteColor(m_label3, QPalette::WindowText, Qt::red);
-    makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 360, 2055, 255);
-    m_label4 = makeLabel(p, "Label4", QString(), 2400, 360, 375, 255);
-    setPaletteColor(m_label4, QPalette::WindowText, Qt::blue);
+    const FollowedDrawLabels followed = makeFollowedDrawLabels(p, 120);
+    m_label3 = followed.date;
+    m_label4 = followed.contest;
     auto *command3D9 = makeButton(p, "Command3D9", QStringLiteral("^"), 5520, 120, 255, 255);
     command3D9->setFont(arialFont(9, true));
 

@@ -2,6 +2,7 @@
 
 #include "controls/command3d.h"
 #include "controls/designfont.h"
+#include "controls/frame3d.h"
 #include "controls/palettecolor.h"
 #include "controls/panel3d.h"
 #include "controls/twips.h"
@@ -48,6 +49,27 @@ QLabel *makeLabel(QWidget *parent, const char *objectName, const QString &captio
     label->setWordWrap(true);
     placeTwips(label, left, top, width, height);
     return label;
+}
+
+Frame3D *makeFrame(QWidget *parent, const char *objectName, const QString &caption, int left,
+                   int top, int width, int height)
+{
+    auto *frame = new Frame3D(parent);
+    frame->setObjectName(QLatin1String(objectName));
+    frame->setText(caption);
+    placeTwips(frame, left, top, width, height);
+    return frame;
+}
+
+FollowedDrawLabels makeFollowedDrawLabels(QWidget *parent, int top)
+{
+    makeLabel(parent, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, top, 1815, 255);
+    QLabel *date = makeLabel(parent, "Label3", QString(), 2040, top, 1095, 255);
+    setPaletteColor(date, QPalette::WindowText, Qt::red);
+    makeLabel(parent, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, top + 240, 2055, 255);
+    QLabel *contest = makeLabel(parent, "Label4", QString(), 2400, top + 240, 375, 255);
+    setPaletteColor(contest, QPalette::WindowText, Qt::blue);
+    return {date, contest};
 }
 
 Command3D *makeButton(QWidget *parent, const char *objectName, const QString &caption, int left,

@@ -9,6 +9,7 @@ class QWidget;
 namespace enalotto {
 
 class Command3D;
+class Frame3D;
 class Panel3D;
 
 // What every window of the design shares: its object name, caption, the default font
@@ -24,6 +25,20 @@ void showAndRaise(QWidget *window);
 QLabel *makeLabel(QWidget *parent, const char *objectName, const QString &caption, int left,
                   int top, int width, int height,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A 3D frame with its caption, placed in twips.
+Frame3D *makeFrame(QWidget *parent, const char *objectName, const QString &caption, int left,
+                   int top, int width, int height);
+
+// The captions of the draw the notice and analysis windows follow: "ESTRAZIONE DEL :" with the
+// date in Label3 (red) at `top`, and "CONCORSO NUMERO :" with the contest number in Label4
+// (blue) a line below.
+struct FollowedDrawLabels
+{
+    QLabel *date;
+    QLabel *contest;
+};
+FollowedDrawLabels makeFollowedDrawLabels(QWidget *parent, int top);
 
 // A 3D command button placed in twips.
 Command3D *makeButton(QWidget *parent, const char *objectName, const QString &caption, int left,

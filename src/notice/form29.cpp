@@ -103,16 +103,6 @@ const QString PrintFailureText =
     QStringLiteral("ATTENZIONE... stampa impossibile a causa di probabili problemi con il font "
                    "COURIER NEW o con i files di stampa.");
 
-Frame3D *makeFrame(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
-                   int h)
-{
-    auto *frame = new Frame3D(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setText(caption);
-    placeTwips(frame, l, t, w, h);
-    return frame;
-}
-
 Format formatOf(const QObject *box)
 {
     for (const BoxDesign &d : Boxes) {
@@ -177,12 +167,9 @@ Form29::Form29(std::shared_ptr<const DrawView> mainWindow) : m_mainWindow(std::m
     // first tick reads it as a number in every locale.
     box(4)->setText(formatNumber(0, NumberFormat::TwoDecimals));
 
-    makeLabel(p, "Label2", QStringLiteral("ESTRAZIONE DEL :"), 240, 5880, 1815, 255);
-    m_label3 = makeLabel(p, "Label3", QString(), 2040, 5880, 1095, 255);
-    setPaletteColor(m_label3, QPalette::WindowText, Qt::red);
-    makeLabel(p, "Label1", QStringLiteral("CONCORSO NUMERO :"), 240, 6120, 2055, 255);
-    m_label4 = makeLabel(p, "Label4", QString(), 2400, 6120, 375, 255);
-    setPaletteColor(m_label4, QPalette::WindowText, Qt::blue);
+    const FollowedDrawLabels followed = makeFollowedDrawLabels(p, 5880);
+    m_label3 = followed.date;
+    m_label4 = followed.contest;
 
     m_command3D1 = makeButton(p, "Command3D1", QStringLiteral("STAMPA"), 3240, 5880, 4095, 735);
     auto *command3D9 = makeButton(p, "Command3D9", QStringLiteral("^"), 7080, 120, 255, 255);

@@ -9,13 +9,7 @@ namespace enalotto {
 
 PrintJob analysisPrintout(const AnalysisView &v)
 {
-    PrintJob job;
-    // The printer property set to 6 at this point of the printout has no counterpart in
-    // Qt's printer, so only the font is set.
-    job.fontName(QStringLiteral("courier new")).fontSize(11);
-    job.line();
-    job.line(PrintIndent + u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);
-    job.line();
+    PrintJob job = drawPageStart(u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL " + v.date);
     job.line(PrintIndent + QString(8, u' ') + joinedNumbers(v.numbers) + u"  NUMERO JOLLY " +
              v.jolly);
     job.line();

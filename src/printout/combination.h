@@ -8,6 +8,10 @@ namespace enalotto {
 // The combination and analysis pages start their lines 15 blanks in.
 inline const QString PrintIndent = QString(15, u' ');
 
+// A page of draw lines in Courier New 11: an empty line, `title` after the indent, an empty
+// line. The combination and analysis pages start so.
+[[nodiscard]] PrintJob drawPageStart(const QString &title);
+
 // The six numbers as shown, joined by single blanks.
 [[nodiscard]] QString joinedNumbers(const std::array<QString, 6> &numbers);
 

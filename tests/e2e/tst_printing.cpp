@@ -21,11 +21,7 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        qApp->setQuitOnLastWindowClosed(false);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { setUpWindowTests(); }
     void cleanup() { closeAllWindows(); }
     void combinationPage();
     void noticePage();

@@ -21,11 +21,7 @@ class TestPrintedPages : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        qApp->setQuitOnLastWindowClosed(false);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { setUpWindowTests(); }
     void cleanup() { closeAllWindows(); }
     void noticeFitsOnePage_data();
     void noticeFitsOnePage();

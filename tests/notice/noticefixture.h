@@ -75,11 +75,6 @@ protected:
         }));
     }
 
-    static void setUpFixture()
-    {
-        qApp->setQuitOnLastWindowClosed(false);
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
     void startTest()
     {
         m_dir = std::make_unique<WorkDir>();

@@ -7,7 +7,7 @@ class TestForm29 : public QObject, private NoticeFixture
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpFixture(); }
+    void initTestCase() { setUpWindowTests(); }
     void init() { startTest(); }
     void cleanup() { endTest(); }
     void opensWithDesignValues();

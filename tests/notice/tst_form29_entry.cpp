@@ -7,7 +7,7 @@ class TestForm29Entry : public QObject, private NoticeFixture
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpFixture(); }
+    void initTestCase() { setUpWindowTests(); }
     void init() { startTest(); }
     void cleanup() { endTest(); }
     void enterMovesFocus_data();

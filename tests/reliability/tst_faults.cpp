@@ -37,8 +37,7 @@ private:
 
 void TestFaults::initTestCase()
 {
-    qApp->setQuitOnLastWindowClosed(false);
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    setUpWindowTests();
 }
 
 void TestFaults::init()
