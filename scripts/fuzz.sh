@@ -9,7 +9,7 @@ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_
 cmake --build build-fuzz
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in archive headerfile numbers val; do
+for target in archive headerfile numbers val delimited json; do
     work="build-fuzz/work-$target"
     mkdir -p "$work"
     echo "== fuzz_$target for ${seconds}s"

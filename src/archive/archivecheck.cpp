@@ -1,6 +1,7 @@
 #include "archive/archivecheck.h"
 
 #include "archive/drawarchive.h"
+#include "archive/drawdate.h"
 #include "archive/newdraw.h"
 
 #include <QHash>
@@ -14,7 +15,7 @@ QString recordName(qsizetype index)
     return QStringLiteral("record %1").arg(index + 1);
 }
 
-ArchiveCheck checkArchive(const QByteArray &bytes)
+ArchiveCheck checkArchive(const QByteArray &bytes, const QDate &today)
 {
     ArchiveCheck check;
     const QVector<ArchiveDraw> draws = parseArchive(bytes);
@@ -22,7 +23,8 @@ ArchiveCheck checkArchive(const QByteArray &bytes)
         check.problems << QStringLiteral("il file termina con un frammento di %1 byte%2")
                               .arg(fragment)
                               .arg(draws.isEmpty() ? QString()
-                                                   : u" dopo il " + recordName(draws.size() - 1));
+                                                   : QStringLiteral(" dopo il ") +
+                                                         recordName(draws.size() - 1));
         check.structural = true;
     }
     if (draws.size() > MaxArchiveRecords) {
@@ -85,6 +87,14 @@ ArchiveCheck checkArchive(const QByteArray &bytes)
         } else if (six.contains(*jolly)) {
             check.problems << name + QStringLiteral(": il Jolly %1 è anche tra i sei numeri")
                                          .arg(QString::fromLatin1(d.jolly));
+        }
+        const QDate date = parseDrawDate(d.date);
+        if (date.isValid() && date > today) {
+            check.problems << name + QStringLiteral(": la data %1 è dopo oggi").arg(dayText(date));
+        }
+        if (date.isValid() && date >= SuperStarStart && d.superStar == "00") {
+            check.problems << name + QStringLiteral(": manca il SuperStar, estratto dal %1 in poi")
+                                         .arg(dayText(SuperStarStart));
         }
         if (!fieldNumber(d.superStar, 0, 90)) {
             check.problems << name + QStringLiteral(": il SuperStar \"%1\" non è un numero da 00 "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QStringList>
 
 namespace enalotto {
@@ -13,7 +14,8 @@ struct ArchiveCheck
     bool structural = false; // a fragment, a date without a year, years out of order
 };
 
-[[nodiscard]] ArchiveCheck checkArchive(const QByteArray &bytes);
+[[nodiscard]] ArchiveCheck checkArchive(const QByteArray &bytes,
+                                        const QDate &today = QDate::currentDate());
 
 // "record N" for the record at `index` (0-based), as the problems name it.
 [[nodiscard]] QString recordName(qsizetype index);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/drawcsv.h"
+#include "archive/drawfile.h"
 #include "archive/newdraw.h"
 
 #include <QByteArray>
@@ -10,8 +10,8 @@
 
 namespace enalotto {
 
-// Reading the archive whole and extending it: the rules behind adding a draw and importing
-// a file. Nothing here prints; callers word the outcome.
+// Reading the archive whole and changing it: the rules behind adding a draw, importing a
+// file, undoing the last change and exporting. Nothing here prints; callers word the outcome.
 
 enum class ReadResult
 {
@@ -27,6 +27,7 @@ struct Extendable
     enum class Status
     {
         Ok,
+        Missing,          // no archive yet: only created on request
         Unreadable,       // exists but cannot be read
         Structural,       // fragments, years out of order: run the check
         UnreadableNewest, // the newest record's date cannot be read
@@ -43,24 +44,75 @@ struct Extendable
 [[nodiscard]] std::optional<QByteArray> appendedArchive(const QByteArray &bytes,
                                                         const QVector<NewDraw> &draws);
 
-// Which rows of a file join the archive: those after its newest draw, each date once. A date
-// already in the archive must hold the same draw; a date given twice in the file, too.
+// A draw as a message shows it: "03 14 29 34 57 59, Jolly 20, SuperStar 16".
+[[nodiscard]] QString drawText(const NewDraw &draw);
+[[nodiscard]] QString drawText(const ArchiveDraw &draw);
+
+// A date the file and the archive (or two rows of the file) give different numbers for.
+struct Disagreement
+{
+    QDate date;
+    int row = 0;
+    QString archive; // what the archive (or the earlier row) holds
+    QString file;
+};
+
+// Which rows of a file join the archive: the draws after its newest one, in date order, up to
+// the first unusable row that stands among them (a gap would follow). A disagreement never
+// changes the archive; when more than half of the draws the file shares with the archive
+// disagree (at least three, or one for a layout guessed without a header), the file is not
+// the same history and nothing joins.
 struct ImportPlan
 {
-    enum class Conflict
-    {
-        None,
-        DiffersFromArchive, // `line` holds another draw than the archive on that date
-        DiffersInFile,      // `line` repeats the date of `otherLine` with other numbers
-    };
     QVector<NewDraw> draws; // to append, oldest first
-    int known = 0;          // already in the archive
+    int known = 0;          // already in the archive, the same
     int older = 0;          // before the newest draw and not in the archive: left out
-    Conflict conflict = Conflict::None;
-    int line = 0;
-    int otherLine = 0;
-    QDate date;
+    QVector<Disagreement> disagreements;
+    std::optional<FileRow> firstUnusable;
+    int leftOut = 0; // unusable rows, and the new draws after the first one among them
+    bool notSameHistory = false;
+
+    // Every row of the file was added or was already there.
+    [[nodiscard]] bool complete() const
+    {
+        return !firstUnusable && older == 0 && disagreements.isEmpty() && !notSameHistory;
+    }
 };
-[[nodiscard]] ImportPlan planImport(const Extendable &archive, const CsvRows &csv);
+[[nodiscard]] ImportPlan planImport(const Extendable &archive, const DrawFile &file);
+
+// The backup beside an archive: the archive as it was before the last change.
+[[nodiscard]] QString backupName(const QString &archiveName);
+
+// Keeps the archive as it is now in the backup, then replaces it with `bytes`; both writes
+// are atomic, and the archive is untouched when the backup cannot be written.
+enum class WriteResult
+{
+    Ok,
+    BackupFailed,
+    ArchiveFailed
+};
+[[nodiscard]] WriteResult writeArchive(const QString &name, const Extendable &before,
+                                       const QByteArray &bytes);
+
+// Puts back the archive of the backup (an empty backup: there was no archive) and removes the
+// backup, so that only one change can be undone.
+struct UndoResult
+{
+    enum class Status
+    {
+        Done,
+        NothingToUndo,
+        Unreadable,
+        WriteFailed
+    };
+    Status status = Status::NothingToUndo;
+    qsizetype draws = 0;  // in the archive now
+    qsizetype before = 0; // in the archive before the undo
+};
+[[nodiscard]] UndoResult undoLastChange(const QString &name);
+
+// Whether a file holds a draw archive (or is the archive or its backup), which an export must
+// never overwrite.
+[[nodiscard]] bool isArchiveFile(const QString &file, const QString &archiveName);
 
 } // namespace enalotto

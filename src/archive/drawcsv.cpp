@@ -1,79 +1,12 @@
 #include "archive/drawcsv.h"
 
 #include "archive/archivecheck.h"
+#include "archive/drawarchive.h"
+#include "archive/drawdate.h"
 
 #include <QStringList>
 
 namespace enalotto {
-
-CsvRows parseDrawCsv(const QByteArray &csv)
-{
-    CsvRows result;
-    const QList<QByteArray> lines = csv.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray line = lines[i];
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        const char separator = line.contains(';') ? ';' : ',';
-        QStringList fields;
-        for (const QByteArray &f : line.split(separator)) {
-            QString field = QString::fromUtf8(f).trimmed();
-            if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
-                field = field.mid(1, field.size() - 2).trimmed();
-            fields << field;
-        }
-        const int lineNumber = int(i) + 1;
-        const std::optional<QDate> date = parseUserDate(fields.value(0));
-        if (!date) {
-            if (result.rows.isEmpty() && lineNumber == 1)
-                continue; // a header
-            result.error = QStringLiteral("riga %1: la data \"%2\" non è nel formato "
-                                          "gg/mm/aaaa o aaaa-mm-gg")
-                               .arg(lineNumber)
-                               .arg(fields.value(0));
-            return result;
-        }
-        if (fields.size() < 8) {
-            result.error =
-                QStringLiteral("riga %1: servono la data, sei numeri e il Jolly").arg(lineNumber);
-            return result;
-        }
-        NewDraw draw;
-        draw.date = *date;
-        for (int k = 0; k < 7; ++k) { // six numbers and the Jolly
-            const std::optional<int> n = parseUserNumber(fields[k + 1]);
-            if (!n) {
-                result.error = QStringLiteral("riga %1: \"%2\" non è un numero")
-                                   .arg(lineNumber)
-                                   .arg(fields[k + 1]);
-                return result;
-            }
-            if (k < 6)
-                draw.numbers[size_t(k)] = *n;
-            else
-                draw.jolly = *n;
-        }
-        const QString superStar = fields.value(8);
-        if (!superStar.isEmpty()) {
-            const std::optional<int> n = parseUserNumber(superStar);
-            if (!n) {
-                result.error = QStringLiteral("riga %1: il SuperStar \"%2\" non è un numero")
-                                   .arg(lineNumber)
-                                   .arg(superStar);
-                return result;
-            }
-            draw.superStar = *n;
-        }
-        if (const QString problem = validateDraw(draw); !problem.isEmpty()) {
-            result.error = QStringLiteral("riga %1: %2").arg(lineNumber).arg(problem);
-            return result;
-        }
-        result.rows.append({lineNumber, draw});
-    }
-    return result;
-}
 
 CsvExport archiveToCsv(const QByteArray &archive)
 {

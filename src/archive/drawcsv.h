@@ -1,7 +1,5 @@
 #pragma once
 
-#include "archive/newdraw.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -9,16 +7,7 @@
 
 namespace enalotto {
 
-// Draws as CSV, the form people download and the tool exports.
-
-// The rows of a CSV export of draws: separator ';' or ',', an optional header, the date as
-// dd/mm/yyyy or yyyy-mm-dd, six numbers, Jolly and SuperStar (empty or missing is 0).
-struct CsvRows
-{
-    QVector<std::pair<int, NewDraw>> rows; // with their line numbers
-    QString error;                         // the first bad row, when there is one
-};
-[[nodiscard]] CsvRows parseDrawCsv(const QByteArray &csv);
+// The archive as CSV, the form the tool exports and reads back.
 
 // The archive as CSV with a header line, dates as yyyy-mm-dd, numbers as stored.
 struct CsvExport

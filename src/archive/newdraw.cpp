@@ -1,5 +1,6 @@
 #include "archive/newdraw.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -47,15 +48,64 @@ ArchiveDraw toArchiveDraw(const NewDraw &d, DateLayout layout)
     return a;
 }
 
-std::optional<QDate> parseUserDate(const QString &text)
+DateField readDateField(const QString &text, DateOrder order)
 {
-    for (const QString &format :
-         {QStringLiteral("dd/MM/yyyy"), QStringLiteral("d/M/yyyy"), QStringLiteral("yyyy-MM-dd")}) {
-        const QDate date = QDate::fromString(text.trimmed(), format);
-        if (date.isValid())
-            return date;
+    DateField field;
+    QString core = text.trimmed();
+    if (const qsizetype time = core.indexOf(QRegularExpression(QStringLiteral("[T ]"))); time > 0)
+        core.truncate(time);
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})\\2(\\d{1,4})$"));
+    const QRegularExpressionMatch m = form.match(core);
+    if (!m.hasMatch())
+        return field;
+    const QString a = m.captured(1), c = m.captured(4);
+    int year, month, day;
+    if (a.size() == 4 && c.size() <= 2) {
+        field.yearFirst = true;
+        year = a.toInt();
+        month = m.captured(3).toInt();
+        day = c.toInt();
+    } else if (a.size() <= 2 && c.size() == 4) {
+        field.first = a.toInt();
+        field.second = m.captured(3).toInt();
+        year = c.toInt();
+        day = order == DateOrder::DayFirst ? field.first : field.second;
+        month = order == DateOrder::DayFirst ? field.second : field.first;
+    } else {
+        field.problem = a.size() <= 2 && c.size() == 2 ? DateField::Problem::TwoDigitYear
+                                                       : DateField::Problem::NotADate;
+        return field;
     }
-    return std::nullopt;
+    field.date = QDate(year, month, day);
+    field.problem =
+        field.date.isValid() ? DateField::Problem::None : DateField::Problem::DoesNotExist;
+    return field;
+}
+
+QString dateProblemText(const DateField &field, const QString &text)
+{
+    switch (field.problem) {
+    case DateField::Problem::None:
+        return QString();
+    case DateField::Problem::TwoDigitYear:
+        return QStringLiteral("la data \"%1\" ha l'anno di due cifre: scrivere l'anno con "
+                              "quattro cifre (gg/mm/aaaa)")
+            .arg(text);
+    case DateField::Problem::DoesNotExist:
+        return QStringLiteral("la data \"%1\" non esiste").arg(text);
+    case DateField::Problem::NotADate:
+        break;
+    }
+    return text.isEmpty() ? QStringLiteral("manca la data")
+                          : QStringLiteral("la data \"%1\" non è nel formato gg/mm/aaaa, "
+                                           "gg-mm-aaaa, gg.mm.aaaa o aaaa-mm-gg")
+                                .arg(text);
+}
+
+QString dayText(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 std::optional<int> parseUserNumber(const QString &text)
@@ -65,10 +115,14 @@ std::optional<int> parseUserNumber(const QString &text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-QString validateDraw(const NewDraw &draw)
+QString validateDraw(const NewDraw &draw, const QDate &today)
 {
     if (!draw.date.isValid())
         return QStringLiteral("la data non è valida");
+    if (draw.date > today) {
+        return QStringLiteral("il %1 è dopo oggi (%2): un'estrazione non può essere nel futuro")
+            .arg(dayText(draw.date), dayText(today));
+    }
     QSet<int> six;
     for (const int n : draw.numbers) {
         if (n < 1 || n > 90)
@@ -77,12 +131,23 @@ QString validateDraw(const NewDraw &draw)
             return QStringLiteral("il numero %1 è ripetuto").arg(n);
         six.insert(n);
     }
+    if (draw.jolly == 0)
+        return QStringLiteral("manca il Jolly");
     if (draw.jolly < 1 || draw.jolly > 90)
         return QStringLiteral("il Jolly %1 non è tra 1 e 90").arg(draw.jolly);
     if (six.contains(draw.jolly))
         return QStringLiteral("il Jolly %1 è anche tra i sei numeri").arg(draw.jolly);
+    if (draw.date >= SuperStarStart && draw.superStar == 0) {
+        return QStringLiteral("manca il SuperStar, estratto dal %1 in poi")
+            .arg(dayText(SuperStarStart));
+    }
+    if (draw.date < SuperStarStart && draw.superStar != 0) {
+        return QStringLiteral("il SuperStar %1 prima del %2, quando non si estraeva ancora")
+            .arg(draw.superStar)
+            .arg(dayText(SuperStarStart));
+    }
     if (draw.superStar < 0 || draw.superStar > 90)
-        return QStringLiteral("il SuperStar %1 non è tra 0 e 90").arg(draw.superStar);
+        return QStringLiteral("il SuperStar %1 non è tra 1 e 90").arg(draw.superStar);
     return QString();
 }
 

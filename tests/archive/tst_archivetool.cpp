@@ -1,13 +1,8 @@
 #include "archive/archivecheck.h"
 #include "archive/numberstats.h"
-#include "archivio/archivetool.h"
-#include "testutil.h"
-
-#include <QTextStream>
+#include "toolrun.h"
 
 using namespace enalotto;
-
-using namespace Qt::StringLiterals;
 
 class TestArchiveTool : public QObject
 {
@@ -21,44 +16,14 @@ private slots:
     void add();
     void addFollowsNewestLayout_data();
     void addFollowsNewestLayout();
-    void import_data();
-    void import();
-    void exportCsv();
-    void failedWriteLeavesArchiveWhole();
+    void exportNeverOverwritesAnArchive_data();
+    void exportNeverOverwritesAnArchive();
+    void backupAndUndo();
+    void options_data();
+    void options();
     void statisticsByHand();
     void statisticsCommand();
-
-private:
-    struct Run
-    {
-        int status;
-        QString out;
-        QString err;
-    };
-    static Run tool(const QStringList &args)
-    {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int status = runArchiveTool(args, o, e);
-        o.flush();
-        e.flush();
-        return {status, out, err};
-    }
 };
-
-namespace {
-
-// Three draws of 2025 and two of 2026, all valid.
-QByteArray smallArchive()
-{
-    return record("30DIC2025", "010203040506", "07", "00") +
-           record("31DIC2025", "111213141516", "17", "00") +
-           record("02GEN2026", "212223242526", "27", "05") +
-           record("03GEN2026", "313233343536", "37", "05") +
-           record("05GEN2026", "414243444546", "47", "90");
-}
-
-} // namespace
 
 void TestArchiveTool::check_data()
 {
@@ -112,14 +77,14 @@ void TestArchiveTool::check()
 
     WorkDir dir;
     writeFile(u"se"_s, archive);
-    const Run run = tool({u"verifica"_s});
+    const ToolRun run = tool({u"verifica"_s});
     QCOMPARE(run.status, 1);
     QVERIFY(run.out.contains(problem));
 }
 
 void TestArchiveTool::sampleArchiveIsClean()
 {
-    const Run run = tool({u"verifica"_s, QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)});
+    const ToolRun run = tool({u"verifica"_s, QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)});
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains(u"4202 estrazioni"_s));
     QCOMPARE(tool({u"verifica"_s, u"/nonexistent/se"_s}).status, 2);
@@ -139,22 +104,45 @@ void TestArchiveTool::add_data()
         return a;
     };
     QTest::newRow("appends") << smallArchive() << good << 0 << u"Aggiunta"_s;
-    QTest::newRow("first-draw-of-a-new-archive")
-        << QByteArray("<none>") << good << 0 << u"Aggiunta"_s;
-    QTest::newRow("same-date-as-newest")
-        << smallArchive() << with(0, u"05/01/2026"_s) << 1 << u"non è dopo l'ultima"_s;
-    QTest::newRow("older-date") << smallArchive() << with(0, u"01/01/2026"_s) << 1
+    QTest::newRow("iso-date") << smallArchive() << with(0, u"2026-01-06"_s) << 0 << u"Aggiunta"_s;
+    QTest::newRow("dashes") << smallArchive() << with(0, u"06-01-2026"_s) << 0 << u"Aggiunta"_s;
+    QTest::newRow("no-archive-without-crea")
+        << QByteArray("<none>") << good << 2 << u"aggiungere --crea"_s;
+    QTest::newRow("no-archive-with-crea")
+        << QByteArray("<none>") << good + QStringList{u"--crea"_s} << 0 << u"creato"_s;
+    QTest::newRow("already-present")
+        << smallArchive() << QStringList{u"05/01/2026"_s, u"41"_s, u"42"_s, u"43"_s, u"44"_s,
+                                         u"45"_s,         u"46"_s, u"47"_s, u"90"_s}
+        << 0 << u"05/01/2026 è già presente."_s;
+    QTest::newRow("present-with-other-numbers")
+        << smallArchive() << with(0, u"05/01/2026"_s) << 1
+        << u"già presente con altri numeri: 41 42 43 44 45 46, Jolly 47, SuperStar 90"_s;
+    QTest::newRow("older-date") << smallArchive() << with(0, u"04/01/2026"_s) << 1
                                 << u"non è dopo l'ultima"_s;
-    QTest::newRow("bad-date") << smallArchive() << with(0, u"2026-01-06"_s) << 1 << u"gg/mm/aaaa"_s;
+    QTest::newRow("not-a-date") << smallArchive() << with(0, u"6 gennaio"_s) << 1
+                                << u"gg/mm/aaaa"_s;
+    QTest::newRow("no-such-day") << smallArchive() << with(0, u"31/06/2026"_s) << 1
+                                 << u"la data \"31/06/2026\" non esiste"_s;
+    QTest::newRow("two-digit-year")
+        << smallArchive() << with(0, u"06/01/26"_s) << 1 << u"quattro cifre"_s;
+    QTest::newRow("in-the-future")
+        << smallArchive() << with(0, u"06/01/2036"_s) << 1 << u"dopo oggi"_s;
     QTest::newRow("number-out-of-range")
         << smallArchive() << with(3, u"91"_s) << 1 << u"non è tra 1 e 90"_s;
     QTest::newRow("number-repeated") << smallArchive() << with(2, u"1"_s) << 1 << u"ripetuto"_s;
     QTest::newRow("jolly-among-six")
         << smallArchive() << with(7, u"3"_s) << 1 << u"anche tra i sei"_s;
+    QTest::newRow("jolly-zero") << smallArchive() << with(7, u"0"_s) << 1 << u"manca il Jolly"_s;
+    QTest::newRow("superstar-zero")
+        << smallArchive() << with(8, u"0"_s) << 1 << u"manca il SuperStar"_s;
     QTest::newRow("superstar-out-of-range")
-        << smallArchive() << with(8, u"91"_s) << 1 << u"SuperStar"_s;
-    QTest::newRow("not-a-number") << smallArchive() << with(1, u"x"_s) << 1 << u"non è un numero"_s;
-    QTest::newRow("too-few-arguments") << smallArchive() << good.mid(0, 8) << 1 << u"Uso"_s;
+        << smallArchive() << with(8, u"91"_s) << 1 << u"SuperStar 91"_s;
+    QTest::newRow("not-a-number") << smallArchive() << with(1, u"x"_s) << 1
+                                  << u"il 1o numero \"x\" non è un numero"_s;
+    QTest::newRow("five-numbers") << smallArchive() << good.mid(0, 6) + good.mid(7) << 1
+                                  << u"servono 6 numeri, ne ho letti 5"_s;
+    QTest::newRow("seven-numbers") << smallArchive() << good.mid(0, 7) + good.mid(6) << 1
+                                   << u"servono 6 numeri, ne ho letti 7"_s;
     QTest::newRow("archive-with-fragment")
         << smallArchive() + "0" << good << 1 << u"problemi di struttura"_s;
     QTest::newRow("archive-full") << yearOfRecords(2025, 32767) << good << 1 << u"32767"_s;
@@ -170,10 +158,10 @@ void TestArchiveTool::add()
     if (archive != "<none>")
         writeFile(u"se"_s, archive);
     const QByteArray before = archive == "<none>" ? QByteArray() : archive;
-    const Run run = tool(QStringList{u"aggiungi"_s} + args);
+    const ToolRun run = tool(QStringList{u"aggiungi"_s} + args);
     QCOMPARE(run.status, status);
-    QVERIFY2(QString(run.out + run.err).contains(says), qPrintable(run.out + run.err));
-    if (status != 0) {
+    QVERIFY2(run.said().contains(says), qPrintable(run.said()));
+    if (status != 0 || run.said().contains(u"già presente"_s)) {
         QCOMPARE(readFile(u"se"_s), before);
         return;
     }
@@ -188,10 +176,10 @@ void TestArchiveTool::addFollowsNewestLayout_data()
 {
     QTest::addColumn<QByteArray>("newestDate");
     QTest::addColumn<QByteArray>("added");
-    QTest::newRow("month") << QByteArray("05GEN2026") << QByteArray("06GEN2026");
-    QTest::newRow("slash") << QByteArray("05/012026") << QByteArray("06/012026");
-    QTest::newRow("dash") << QByteArray("05-012026") << QByteArray("06-012026");
-    QTest::newRow("dot") << QByteArray("05.012026") << QByteArray("06.012026");
+    QTest::newRow("month") << QByteArray("05GEN2005") << QByteArray("06GEN2005");
+    QTest::newRow("slash") << QByteArray("05/012005") << QByteArray("06/012005");
+    QTest::newRow("dash") << QByteArray("05-012005") << QByteArray("06-012005");
+    QTest::newRow("dot") << QByteArray("05.012005") << QByteArray("06.012005");
 }
 
 void TestArchiveTool::addFollowsNewestLayout()
@@ -200,112 +188,12 @@ void TestArchiveTool::addFollowsNewestLayout()
     QFETCH(QByteArray, added);
     WorkDir dir;
     writeFile(u"se"_s, record(newestDate.constData(), "010203040506", "07", "00"));
-    const Run run = tool({u"aggiungi"_s, u"06/01/2026"_s, u"90"_s, u"2"_s, u"33"_s, u"4"_s, u"5"_s,
-                          u"6"_s, u"7"_s, u"0"_s});
+    const ToolRun run = tool(
+        {u"aggiungi"_s, u"06/01/2005"_s, u"90"_s, u"2"_s, u"33"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s});
     QCOMPARE(run.status, 0);
     QCOMPARE(readFile(u"se"_s).mid(25), added + "900233040506"
                                                 "07"
                                                 "00");
-}
-
-void TestArchiveTool::import_data()
-{
-    QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("added");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("semicolons-with-header")
-        << QByteArray("Data;N1;N2;N3;N4;N5;N6;Jolly;SuperStar\n"
-                      "06/01/2026;1;2;3;4;5;6;7;8\n07/01/2026;11;12;13;14;15;16;17;18\n")
-        << 0 << 2 << u"Aggiunte 2 estrazioni"_s;
-    QTest::newRow("commas-iso-dates-newest-first")
-        << QByteArray("2026-01-07,11,12,13,14,15,16,17,18\r\n2026-01-06,1,2,3,4,5,6,7,8\r\n") << 0
-        << 2 << u"Aggiunte 2"_s;
-    QTest::newRow("missing-and-empty-superstar")
-        << QByteArray("06/01/2026;1;2;3;4;5;6;7\n07/01/2026;11;12;13;14;15;16;17;\n") << 0 << 2
-        << u"Aggiunte 2"_s;
-    QTest::newRow("already-present-rows-skipped")
-        << QByteArray("05/01/2026;46;45;44;43;42;41;47;90\n06/01/2026;1;2;3;4;5;6;7;8\n") << 0 << 1
-        << u"1 già presenti"_s;
-    QTest::newRow("older-missing-rows-ignored")
-        << QByteArray("04/01/2026;1;2;3;4;5;6;7;8\n") << 0 << 0 << u"ignorate"_s;
-    QTest::newRow("conflict-with-archive")
-        << QByteArray("06/01/2026;1;2;3;4;5;6;7;8\n05/01/2026;1;2;3;4;5;6;7;8\n") << 1 << 0
-        << u"riga 2: l'estrazione del 05/01/2026 è diversa"_s;
-    QTest::newRow("conflict-within-csv")
-        << QByteArray("06/01/2026;1;2;3;4;5;6;7;8\n06/01/2026;1;2;3;4;5;9;7;8\n") << 1 << 0
-        << u"riga 2"_s;
-    QTest::newRow("invalid-row") << QByteArray(
-                                        "06/01/2026;1;2;3;4;5;6;7;8\n07/01/2026;1;2;3;4;5;5;7;8\n")
-                                 << 1 << 0 << u"riga 2: il numero 5 è ripetuto"_s;
-    QTest::newRow("bad-date-after-first-line")
-        << QByteArray("06/01/2026;1;2;3;4;5;6;7;8\n7 gennaio;1;2;3;4;5;6;7;8\n") << 1 << 0
-        << u"riga 2: la data"_s;
-}
-
-void TestArchiveTool::import()
-{
-    QFETCH(QByteArray, csv);
-    QFETCH(int, status);
-    QFETCH(int, added);
-    QFETCH(QString, says);
-    WorkDir dir;
-    writeFile(u"se"_s, smallArchive());
-    writeFile(u"draws.csv"_s, csv);
-    const Run run = tool({u"importa"_s, u"draws.csv"_s});
-    QCOMPARE(run.status, status);
-    QVERIFY2(QString(run.out + run.err).contains(says), qPrintable(run.out + run.err));
-    const QByteArray after = readFile(u"se"_s);
-    QCOMPARE(after.size(), smallArchive().size() + added * 25);
-    QVERIFY(after.startsWith(smallArchive()));
-    if (added == 2) {
-        const QByteArray superStars =
-            QTest::currentDataTag() == QByteArray("missing-and-empty-superstar")
-                ? QByteArray("0000")
-                : QByteArray("0818");
-        QCOMPARE(after.right(50), "06GEN2026"
-                                  "010203040506"
-                                  "07" +
-                                      superStars.left(2) +
-                                      "07GEN2026"
-                                      "111213141516"
-                                      "17" +
-                                      superStars.right(2));
-    }
-}
-
-void TestArchiveTool::exportCsv()
-{
-    WorkDir dir;
-    writeFile(u"se"_s, smallArchive());
-    const Run run = tool({u"esporta"_s});
-    QCOMPARE(run.status, 0);
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines[0], u"data;n1;n2;n3;n4;n5;n6;jolly;superstar"_s);
-    QCOMPARE(lines[3], u"2026-01-02;21;22;23;24;25;26;27;05"_s);
-    // Exported and imported into an empty folder, the archive comes back the same.
-    QCOMPARE(tool({u"esporta"_s, u"out.csv"_s}).status, 0);
-    QFile::rename(u"se"_s, u"se.old"_s);
-    QCOMPARE(tool({u"importa"_s, u"out.csv"_s}).status, 0);
-    QCOMPARE(readFile(u"se"_s), smallArchive());
-}
-
-void TestArchiveTool::failedWriteLeavesArchiveWhole()
-{
-    WorkDir dir;
-    const QByteArray archive = yearOfRecords(2025, 40);
-    writeFile(u"se"_s, archive);
-    Run run{};
-    {
-        const FileSizeLimit limit(500); // the new archive stops growing half-way
-        QVERIFY(limit.active());
-        run = tool({u"aggiungi"_s, u"01/01/2026"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s,
-                    u"7"_s, u"8"_s});
-    }
-    QCOMPARE(run.status, 2);
-    QCOMPARE(readFile(u"se"_s), archive);
-    QCOMPARE(QDir().entryList(QDir::Files), QStringList{u"se"_s});
 }
 
 void TestArchiveTool::statisticsByHand()
@@ -329,16 +217,97 @@ void TestArchiveTool::statisticsCommand()
 {
     WorkDir dir;
     writeFile(u"se"_s, smallArchive());
-    const Run all = tool({u"statistiche"_s});
+    const ToolRun all = tool({u"statistiche"_s});
     QCOMPARE(all.status, 0);
     // Number 1 came out once, in the first of five draws: delay 4.
     QVERIFY2(all.out.contains(u"\n     1       1        4            4\n"_s), qPrintable(all.out));
     // The SuperStar is counted from its first draw (the third): 5 out twice in three.
     QVERIFY(all.out.contains(u"SUPERSTAR (su 3 estrazioni"_s));
     QVERIFY(all.out.contains(u"\n     5       2        1            1\n"_s));
-    const Run last = tool({u"statistiche"_s, u"--ultimi"_s, u"2"_s});
+    const ToolRun last = tool({u"statistiche"_s, u"--ultimi"_s, u"2"_s});
     QVERIFY(last.out.contains(u"Estrazioni considerate: 2, dal 03GEN2026 al 05GEN2026"_s));
     QCOMPARE(tool({u"statistiche"_s, u"--ultimi"_s, u"x"_s}).status, 1);
+}
+
+void TestArchiveTool::exportNeverOverwritesAnArchive_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("the-archive") << u"se"_s;
+    QTest::newRow("the-archive-by-path") << u"./se"_s;
+    QTest::newRow("its-backup") << u"se.bak"_s;
+    QTest::newRow("another-archive") << u"copia"_s;
+}
+
+void TestArchiveTool::exportNeverOverwritesAnArchive()
+{
+    QFETCH(QString, target);
+    WorkDir dir;
+    writeFile(u"se"_s, smallArchive());
+    writeFile(u"se.bak"_s, smallArchive().left(75));
+    writeFile(u"copia"_s, smallArchive().left(50));
+    const QByteArray before = readFile(target);
+    const ToolRun run = tool({u"esporta"_s, target});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(u"è un archivio delle estrazioni"_s), qPrintable(run.err));
+    QCOMPARE(readFile(target), before);
+    QCOMPARE(tool({u"verifica"_s}).status, 0);
+}
+
+void TestArchiveTool::backupAndUndo()
+{
+    WorkDir dir;
+    writeFile(u"se"_s, smallArchive());
+    QVERIFY(tool({u"annulla"_s}).out.contains(u"nessuna modifica da annullare"_s));
+    const QStringList add{u"aggiungi"_s, u"06/01/2026"_s, u"1"_s, u"2"_s, u"3"_s,
+                          u"4"_s,        u"5"_s,          u"6"_s, u"7"_s, u"8"_s};
+    QCOMPARE(tool(add).status, 0);
+    QCOMPARE(readFile(u"se.bak"_s), smallArchive()); // the archive as it was, beside it
+    const ToolRun undo = tool({u"annulla"_s});
+    QCOMPARE(undo.status, 0);
+    QVERIFY2(undo.out.contains(u"tolte 1 estrazioni; ora l'archivio ha 5"_s), qPrintable(undo.out));
+    QCOMPARE(readFile(u"se"_s), smallArchive());
+    QVERIFY(!QFile::exists(u"se.bak"_s));
+    QVERIFY(tool({u"annulla"_s}).out.contains(u"nessuna modifica da annullare"_s)); // one level
+
+    // Undoing the creation of an archive takes it away again.
+    QFile::remove(u"se"_s);
+    QCOMPARE(tool(add + QStringList{u"--crea"_s}).status, 0);
+    QVERIFY(tool({u"annulla"_s}).out.contains(u"tolte 1 estrazioni; ora l'archivio ha 0"_s));
+    QVERIFY(!QFile::exists(u"se"_s));
+}
+
+void TestArchiveTool::options_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("ultimi-with-equals")
+        << QStringList{u"statistiche"_s, u"--ultimi=2"_s} << 0 << u"Estrazioni considerate: 2"_s;
+    QTest::newRow("ultimi-zero") << QStringList{u"statistiche"_s, u"--ultimi"_s, u"0"_s} << 1
+                                 << u"--ultimi vuole un numero"_s;
+    QTest::newRow("ultimi-without-value")
+        << QStringList{u"statistiche"_s, u"--ultimi"_s} << 1 << u"--ultimi vuole un numero"_s;
+    QTest::newRow("help-after-a-command")
+        << QStringList{u"esporta"_s, u"--help"_s} << 0 << u"Comandi:"_s;
+    QTest::newRow("unknown-option") << QStringList{u"importa"_s, u"x.csv"_s, u"--forza"_s} << 1
+                                    << u"Opzione sconosciuta per importa: --forza"_s;
+    QTest::newRow("extra-arguments") << QStringList{u"verifica"_s, u"se"_s, u"altro"_s} << 1
+                                     << u"Troppi argomenti per verifica: \"altro\""_s;
+    QTest::newRow("unknown-command")
+        << QStringList{u"cancella"_s} << 1 << u"Comando sconosciuto: cancella"_s;
+}
+
+void TestArchiveTool::options()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    WorkDir dir;
+    writeFile(u"se"_s, smallArchive());
+    const ToolRun run = tool(args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.said().contains(says), qPrintable(run.said()));
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{u"se"_s}); // "--help" is not a file
 }
 
 QTEST_GUILESS_MAIN(TestArchiveTool)

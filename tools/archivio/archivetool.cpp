@@ -4,6 +4,7 @@
 #include "archive/archiveupdate.h"
 #include "archive/drawcsv.h"
 #include "archive/numberstats.h"
+#include "archivio/commands.h"
 #include "common/atomicfile.h"
 
 #include <QFile>
@@ -12,8 +13,6 @@
 namespace enalotto {
 namespace {
 
-const QString ArchiveName = QString::fromLatin1(ArchiveFileName);
-
 const QString Usage = QStringLiteral(
     "Uso: superenalotto-archivio COMANDO [ARGOMENTI]\n"
     "\n"
@@ -21,34 +20,26 @@ const QString Usage = QStringLiteral(
     "\n"
     "Comandi:\n"
     "  verifica [FILE]       controlla ogni record dell'archivio (predefinito: se)\n"
-    "  aggiungi DATA N1 N2 N3 N4 N5 N6 JOLLY SUPERSTAR\n"
-    "                        aggiunge un'estrazione dopo l'ultima; DATA come gg/mm/aaaa\n"
-    "  importa FILE.csv      aggiunge le estrazioni di un CSV più recenti dell'ultima\n"
-    "  esporta [FILE.csv]    scrive l'archivio come CSV (senza FILE sull'uscita standard)\n"
+    "  aggiungi DATA N1 N2 N3 N4 N5 N6 JOLLY SUPERSTAR [--crea]\n"
+    "                        aggiunge un'estrazione dopo l'ultima; DATA come gg/mm/aaaa,\n"
+    "                        gg-mm-aaaa, gg.mm.aaaa o aaaa-mm-gg\n"
+    "  importa FILE [--crea] aggiunge le estrazioni nuove di un file scaricato: testo con\n"
+    "                        separatore ; , o tabulazione, con o senza intestazione, o JSON\n"
+    "  annulla               rimette l'archivio com'era prima dell'ultima modifica\n"
+    "  esporta [FILE.csv]    scrive l'archivio come CSV (senza FILE sull'uscita standard);\n"
+    "                        non scrive mai sopra un archivio\n"
     "  statistiche [--ultimi N]\n"
     "                        frequenze e ritardi dei numeri, del Jolly e del SuperStar\n"
     "\n"
-    "Ogni scrittura sostituisce \"se\" per intero: un errore lascia l'archivio com'era.\n"
-    "Stato di uscita: 0 riuscito, 1 rifiutato o archivio con problemi, 2 file illeggibile.\n");
-
-// Exit statuses.
-constexpr int Done = 0;
-constexpr int Refused = 1;
-constexpr int FileFault = 2;
-
-QString cannotRead(const QString &name)
-{
-    return u"Impossibile leggere l'archivio \"" + name + u"\".\n";
-}
-
-QString dayText(const QDate &date)
-{
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
+    "--crea crea l'archivio \"se\" quando nella cartella non c'è.\n"
+    "Ogni scrittura conserva l'archivio di prima in \"se.bak\" e sostituisce \"se\" per\n"
+    "intero: un errore lascia l'archivio com'era.\n"
+    "Stato di uscita: 0 riuscito, 1 rifiutato, importato in parte o archivio con problemi,\n"
+    "2 file illeggibile o impossibile da scrivere.\n");
 
 int verify(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = args.value(0, ArchiveName);
+    const QString name = args.value(0, archiveName());
     QByteArray bytes;
     if (readArchive(name, bytes) != ReadResult::Ok) {
         err << cannotRead(name);
@@ -69,150 +60,17 @@ int verify(const QStringList &args, QTextStream &out, QTextStream &err)
     return Refused;
 }
 
-// The archive a command appends to, or nothing after saying why it cannot be extended.
-std::optional<Extendable> extendableArchive(QTextStream &err, int &status)
-{
-    Extendable archive = archiveToExtend(ArchiveName);
-    switch (archive.status) {
-    case Extendable::Status::Ok:
-        return archive;
-    case Extendable::Status::Unreadable:
-        err << cannotRead(ArchiveName);
-        status = FileFault;
-        break;
-    case Extendable::Status::Structural:
-        err << "L'archivio \"se\" ha problemi di struttura; nulla è stato aggiunto.\n"
-            << "Esegui \"superenalotto-archivio verifica\" per i dettagli.\n";
-        status = Refused;
-        break;
-    case Extendable::Status::UnreadableNewest:
-        err << "La data dell'ultima estrazione (\"" << QString::fromLatin1(archive.newestDate)
-            << "\") non è leggibile; nulla è stato aggiunto.\n";
-        status = Refused;
-        break;
-    }
-    return std::nullopt;
-}
-
-int appendDraws(const QByteArray &bytes, const QVector<NewDraw> &draws, QTextStream &err)
-{
-    const std::optional<QByteArray> result = appendedArchive(bytes, draws);
-    if (!result) {
-        err << "L'archivio avrebbe più di " << MaxArchiveRecords
-            << " estrazioni, troppe per il programma; nulla è stato aggiunto.\n";
-        return Refused;
-    }
-    if (!replaceFile(ArchiveName, *result)) {
-        err << "Impossibile scrivere l'archivio \"se\"; è rimasto com'era.\n";
-        return FileFault;
-    }
-    return Done;
-}
-
-int add(const QStringList &args, QTextStream &out, QTextStream &err)
-{
-    if (args.size() != 9) {
-        err << "Uso: superenalotto-archivio aggiungi DATA N1 N2 N3 N4 N5 N6 JOLLY SUPERSTAR\n";
-        return Refused;
-    }
-    NewDraw draw;
-    const std::optional<QDate> date = parseUserDate(args[0]);
-    if (!date || args[0].contains(u'-')) {
-        err << "La data \"" << args[0] << "\" non è nel formato gg/mm/aaaa.\n";
-        return Refused;
-    }
-    draw.date = *date;
-    for (int k = 0; k < 8; ++k) {
-        const std::optional<int> n = parseUserNumber(args[k + 1]);
-        if (!n) {
-            err << "\"" << args[k + 1] << "\" non è un numero.\n";
-            return Refused;
-        }
-        if (k < 6)
-            draw.numbers[size_t(k)] = *n;
-        else if (k == 6)
-            draw.jolly = *n;
-        else
-            draw.superStar = *n;
-    }
-    if (const QString problem = validateDraw(draw); !problem.isEmpty()) {
-        err << "Estrazione rifiutata: " << problem << ".\n";
-        return Refused;
-    }
-    int status = Done;
-    const std::optional<Extendable> archive = extendableArchive(err, status);
-    if (!archive)
-        return status;
-    if (archive->newest.isValid() && draw.date <= archive->newest) {
-        err << "Estrazione rifiutata: il " << dayText(draw.date)
-            << " non è dopo l'ultima estrazione dell'archivio, del " << dayText(archive->newest)
-            << ".\n";
-        return Refused;
-    }
-    status = appendDraws(archive->bytes, {draw}, err);
-    if (status == Done)
-        out << "Aggiunta l'estrazione del " << dayText(draw.date) << ".\n";
-    return status;
-}
-
-int import(const QStringList &args, QTextStream &out, QTextStream &err)
-{
-    if (args.size() != 1) {
-        err << "Uso: superenalotto-archivio importa FILE.csv\n";
-        return Refused;
-    }
-    QFile csvFile(args[0]);
-    if (!csvFile.open(QIODevice::ReadOnly)) {
-        err << "Impossibile leggere \"" << args[0] << "\".\n";
-        return FileFault;
-    }
-    const CsvRows csv = parseDrawCsv(csvFile.readAll());
-    if (!csv.error.isEmpty()) {
-        err << args[0] << ", " << csv.error << "; nulla è stato aggiunto.\n";
-        return Refused;
-    }
-    int status = Done;
-    const std::optional<Extendable> archive = extendableArchive(err, status);
-    if (!archive)
-        return status;
-
-    const ImportPlan plan = planImport(*archive, csv);
-    switch (plan.conflict) {
-    case ImportPlan::Conflict::None:
-        break;
-    case ImportPlan::Conflict::DiffersFromArchive:
-        err << args[0] << ", riga " << plan.line << ": l'estrazione del " << dayText(plan.date)
-            << " è diversa da quella dell'archivio; nulla è stato aggiunto.\n";
-        return Refused;
-    case ImportPlan::Conflict::DiffersInFile:
-        err << args[0] << ", riga " << plan.line << ": il " << dayText(plan.date)
-            << " compare anche alla riga " << plan.otherLine
-            << " con altri numeri; nulla è stato aggiunto.\n";
-        return Refused;
-    }
-    if (!plan.draws.isEmpty()) {
-        status = appendDraws(archive->bytes, plan.draws, err);
-        if (status != Done)
-            return status;
-    }
-    out << "Aggiunte " << plan.draws.size() << " estrazioni";
-    if (plan.known > 0)
-        out << " (" << plan.known << " già presenti";
-    if (plan.older > 0) {
-        out << (plan.known > 0 ? ", " : " (") << plan.older
-            << " precedenti all'ultima e assenti, ignorate";
-    }
-    if (plan.known > 0 || plan.older > 0)
-        out << ")";
-    out << ".\n";
-    return Done;
-}
-
 int exportCsv(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    if (!args.isEmpty() && isArchiveFile(args[0], archiveName())) {
+        err << "\"" << args[0]
+            << "\" è un archivio delle estrazioni: esporta non lo "
+               "sovrascrive. Scegliere un altro nome, per esempio estrazioni.csv.\n";
+        return Refused;
+    }
     QByteArray bytes;
-    if (readArchive(ArchiveName, bytes) != ReadResult::Ok) {
-        err << cannotRead(ArchiveName);
+    if (readArchive(archiveName(), bytes) != ReadResult::Ok) {
+        err << cannotRead(archiveName());
         return FileFault;
     }
     const CsvExport csv = archiveToCsv(bytes);
@@ -245,20 +103,11 @@ void printStats(QTextStream &out, const QString &title, const NumberTable &stats
     }
 }
 
-int statistics(const QStringList &args, QTextStream &out, QTextStream &err)
+int statistics(int last, QTextStream &out, QTextStream &err)
 {
-    int last = -1;
-    if (!args.isEmpty()) {
-        bool ok = false;
-        last = args.value(1).toInt(&ok);
-        if (args.size() != 2 || args[0] != u"--ultimi" || !ok || last < 1) {
-            err << "Uso: superenalotto-archivio statistiche [--ultimi N]\n";
-            return Refused;
-        }
-    }
     QByteArray bytes;
-    if (readArchive(ArchiveName, bytes) != ReadResult::Ok) {
-        err << cannotRead(ArchiveName);
+    if (readArchive(archiveName(), bytes) != ReadResult::Ok) {
+        err << cannotRead(archiveName());
         return FileFault;
     }
     QVector<ArchiveDraw> draws = parseArchive(bytes);
@@ -286,28 +135,97 @@ int statistics(const QStringList &args, QTextStream &out, QTextStream &err)
     return Done;
 }
 
+// The command's words as arguments: its options out of the way. An unknown option, a
+// missing or bad value, or more words than the command takes is a refusal, said in `problem`.
+std::optional<Arguments> parseArguments(const QString &command, const QStringList &words,
+                                        QString &problem)
+{
+    const bool takesCreate = command == u"aggiungi" || command == u"importa";
+    const bool takesLast = command == u"statistiche";
+    const qsizetype maxPositional = command == u"aggiungi"  ? 20 // add counts the numbers itself
+                                    : command == u"importa" ? 1
+                                    : command == u"verifica" || command == u"esporta" ? 1
+                                                                                      : 0;
+    Arguments args;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &w = words[i];
+        if (takesCreate && w == u"--crea") {
+            args.create = true;
+        } else if (takesLast && (w == u"--ultimi" || w.startsWith(u"--ultimi="))) {
+            QString value = w.mid(9);
+            if (w == u"--ultimi")
+                value = ++i < words.size() ? words[i] : QString();
+            bool ok = false;
+            args.last = value.toInt(&ok);
+            if (!ok || args.last < 1) {
+                problem =
+                    u"--ultimi vuole un numero di estrazioni da 1 in su, non \"" + value + u"\".";
+                return std::nullopt;
+            }
+        } else if (w.startsWith(u"--") ||
+                   (w.startsWith(u'-') && w.size() == 2 && !w[1].isDigit())) {
+            problem = u"Opzione sconosciuta per " + command + u": " + w + u'.';
+            return std::nullopt;
+        } else {
+            args.positional << w;
+        }
+    }
+    if (args.positional.size() > maxPositional) {
+        problem = QStringLiteral("Troppi argomenti per %1: \"%2\" in più.")
+                      .arg(command, args.positional.mid(maxPositional).join(u' '));
+        return std::nullopt;
+    }
+    return args;
+}
+
 } // namespace
+
+QString archiveName()
+{
+    return QString::fromLatin1(ArchiveFileName);
+}
+
+QString cannotRead(const QString &name)
+{
+    return u"Impossibile leggere l'archivio \"" + name + u"\".\n";
+}
 
 int runArchiveTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const QString command = arguments.value(0);
-    const QStringList args = arguments.mid(1);
-    if (command == u"verifica")
-        return verify(args, out, err);
-    if (command == u"aggiungi")
-        return add(args, out, err);
-    if (command == u"importa")
-        return import(args, out, err);
-    if (command == u"esporta")
-        return exportCsv(args, out, err);
-    if (command == u"statistiche")
-        return statistics(args, out, err);
-    if (command == u"--help" || command == u"-h" || command == u"aiuto") {
+    const QStringList words = arguments.mid(1);
+    const auto isHelp = [](const QString &w) {
+        return w == u"--help" || w == u"-h" || w == u"aiuto";
+    };
+    if (isHelp(command) || std::any_of(words.begin(), words.end(), isHelp)) {
         out << Usage;
         return Done;
     }
-    err << (command.isEmpty() ? QString() : u"Comando sconosciuto: " + command + u"\n\n") << Usage;
-    return Refused;
+    static const QStringList commands = {QStringLiteral("verifica"), QStringLiteral("aggiungi"),
+                                         QStringLiteral("importa"),  QStringLiteral("annulla"),
+                                         QStringLiteral("esporta"),  QStringLiteral("statistiche")};
+    if (!commands.contains(command)) {
+        err << (command.isEmpty() ? QString() : u"Comando sconosciuto: " + command + u"\n\n")
+            << Usage;
+        return Refused;
+    }
+    QString problem;
+    const std::optional<Arguments> args = parseArguments(command, words, problem);
+    if (!args) {
+        err << problem << "\n\n" << Usage;
+        return Refused;
+    }
+    if (command == u"verifica")
+        return verify(args->positional, out, err);
+    if (command == u"aggiungi")
+        return add(*args, out, err);
+    if (command == u"importa")
+        return import(*args, out, err);
+    if (command == u"annulla")
+        return undo(out, err);
+    if (command == u"esporta")
+        return exportCsv(args->positional, out, err);
+    return statistics(args->last, out, err);
 }
 
 } // namespace enalotto
