@@ -57,6 +57,11 @@ void TestArchiveTool::check_data()
     QTest::newRow("jolly-among-six")
         << record("01GEN2026", "010203040506", "06", "00")
         << u"record 1: il Jolly 06 è anche tra i sei numeri"_s << false;
+    QTest::newRow("superstar-missing-after-its-start")
+        << record("28MAR2006", "010203040506", "07", "00")
+        << u"record 1: manca il SuperStar, estratto dal 28/03/2006 in poi"_s << false;
+    QTest::newRow("date-in-the-future") << record("01GEN2036", "010203040506", "07", "08")
+                                        << u"record 1: la data 01/01/2036 è dopo oggi"_s << false;
     QTest::newRow("superstar-out-of-range") << record("01GEN2026", "010203040506", "07", "91")
                                             << u"record 1: il SuperStar \"91\""_s << false;
 }
