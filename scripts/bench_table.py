@@ -28,6 +28,7 @@ rows = [
     ("One scroll step through Form32", "BM_ScrollStepThroughWindow", "BM_ReadDrawCycle", "ReadDraw cycle", None, "≤ 20 µs"),
     ("Start-up scan, 32767 records of one year", "BM_StartupScan", "BM_StartupScan_Floor", "read whole file", 3.0, None),
     ("Start-up to the shown main window", "BM_StartupToWindow", "BM_StartupToWindow_Floor", "empty Qt window", 1.3, None),
+    ("controlla, 20-number system, whole sample archive", "BM_CheckSystem20", "BM_CheckSystem20_Floor", "read and decode every draw", 3.0, None),
 ]
 print("| Figure | Time | Floor | Floor time | Ratio | Goal |")
 print("|---|---|---|---|---|---|")

@@ -30,6 +30,9 @@ const QString Usage = QStringLiteral(
     "                        non scrive mai sopra un archivio\n"
     "  statistiche [--ultimi N]\n"
     "                        frequenze e ritardi dei numeri, del Jolly e del SuperStar\n"
+    "  controlla N1 ... N6 [--superstar S] [--dal DATA] [--al DATA]\n"
+    "                        le estrazioni in cui la colonna ha vinto, con la categoria;\n"
+    "                        da 7 a 20 numeri: un sistema, ogni sua colonna da sei\n"
     "\n"
     "--crea crea l'archivio \"se\" quando nella cartella non c'è.\n"
     "Ogni scrittura conserva l'archivio di prima in \"se.bak\" e sostituisce \"se\" per\n"
@@ -135,6 +138,19 @@ int statistics(int last, QTextStream &out, QTextStream &err)
     return Done;
 }
 
+// The option with a value of `controlla` that a word gives, as "--dal" or "--dal=DATA".
+QString valueOption(const QString &command, const QString &word)
+{
+    if (command != u"controlla")
+        return QString();
+    for (const QString &option :
+         {QStringLiteral("--superstar"), QStringLiteral("--dal"), QStringLiteral("--al")}) {
+        if (word == option || word.startsWith(option + u'='))
+            return option;
+    }
+    return QString();
+}
+
 // The command's words as arguments: its options out of the way. An unknown option, a
 // missing or bad value, or more words than the command takes is a refusal, said in `problem`.
 std::optional<Arguments> parseArguments(const QString &command, const QStringList &words,
@@ -142,15 +158,29 @@ std::optional<Arguments> parseArguments(const QString &command, const QStringLis
 {
     const bool takesCreate = command == u"aggiungi" || command == u"importa";
     const bool takesLast = command == u"statistiche";
-    const qsizetype maxPositional = command == u"aggiungi"  ? 20 // add counts the numbers itself
-                                    : command == u"importa" ? 1
-                                    : command == u"verifica" || command == u"esporta" ? 1
-                                                                                      : 0;
+    // aggiungi and controlla count their numbers themselves, to say how many are missing.
+    qsizetype maxPositional = 0;
+    if (command == u"aggiungi" || command == u"controlla")
+        maxPositional = 90;
+    else if (command == u"importa" || command == u"verifica" || command == u"esporta")
+        maxPositional = 1;
     Arguments args;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString &w = words[i];
         if (takesCreate && w == u"--crea") {
             args.create = true;
+        } else if (const auto option = valueOption(command, w); !option.isEmpty()) {
+            QString value = w.mid(option.size() + 1);
+            if (w == option) {
+                if (++i >= words.size()) {
+                    problem = option + u" vuole un valore.";
+                    return std::nullopt;
+                }
+                value = words[i];
+            }
+            (option == u"--superstar" ? args.superStar
+             : option == u"--dal"     ? args.from
+                                      : args.to) = value;
         } else if (takesLast && (w == u"--ultimi" || w.startsWith(u"--ultimi="))) {
             QString value = w.mid(9);
             if (w == u"--ultimi")
@@ -203,7 +233,8 @@ int runArchiveTool(const QStringList &arguments, QTextStream &out, QTextStream &
     }
     static const QStringList commands = {QStringLiteral("verifica"), QStringLiteral("aggiungi"),
                                          QStringLiteral("importa"),  QStringLiteral("annulla"),
-                                         QStringLiteral("esporta"),  QStringLiteral("statistiche")};
+                                         QStringLiteral("esporta"),  QStringLiteral("statistiche"),
+                                         QStringLiteral("controlla")};
     if (!commands.contains(command)) {
         err << (command.isEmpty() ? QString() : u"Comando sconosciuto: " + command + u"\n\n")
             << Usage;
@@ -225,6 +256,8 @@ int runArchiveTool(const QStringList &arguments, QTextStream &out, QTextStream &
         return undo(out, err);
     if (command == u"esporta")
         return exportCsv(args->positional, out, err);
+    if (command == u"controlla")
+        return checkTicketCommand(*args, out, err);
     return statistics(args->last, out, err);
 }
 

@@ -20,6 +20,9 @@ struct Arguments
     QStringList positional;
     bool create = false; // --crea
     int last = -1;       // --ultimi N
+    QString superStar;   // --superstar S, as given
+    QString from;        // --dal DATA
+    QString to;          // --al DATA
 };
 
 [[nodiscard]] QString archiveName();
@@ -28,5 +31,6 @@ struct Arguments
 int add(const Arguments &args, QTextStream &out, QTextStream &err);
 int import(const Arguments &args, QTextStream &out, QTextStream &err);
 int undo(QTextStream &out, QTextStream &err);
+int checkTicketCommand(const Arguments &args, QTextStream &out, QTextStream &err);
 
 } // namespace enalotto
