@@ -168,6 +168,23 @@ WriteResult writeArchive(const QString &name, const Extendable &before, const QB
     return replaceFile(name, bytes) ? WriteResult::Ok : WriteResult::ArchiveFailed;
 }
 
+AppendResult appendToArchive(const QString &name, const Extendable &archive,
+                             const QVector<NewDraw> &draws)
+{
+    const std::optional<QByteArray> bytes = appendedArchive(archive.bytes, draws);
+    if (!bytes)
+        return AppendResult::TooMany;
+    switch (writeArchive(name, archive, *bytes)) {
+    case WriteResult::Ok:
+        return AppendResult::Ok;
+    case WriteResult::BackupFailed:
+        return AppendResult::BackupFailed;
+    case WriteResult::ArchiveFailed:
+        break;
+    }
+    return AppendResult::ArchiveFailed;
+}
+
 UndoResult undoLastChange(const QString &name)
 {
     UndoResult result;

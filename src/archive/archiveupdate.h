@@ -94,6 +94,17 @@ enum class WriteResult
 [[nodiscard]] WriteResult writeArchive(const QString &name, const Extendable &before,
                                        const QByteArray &bytes);
 
+// Appends draws to the archive and writes it as writeArchive does.
+enum class AppendResult
+{
+    Ok,
+    TooMany, // more than the browser can address: nothing written
+    BackupFailed,
+    ArchiveFailed
+};
+[[nodiscard]] AppendResult appendToArchive(const QString &name, const Extendable &archive,
+                                           const QVector<NewDraw> &draws);
+
 // Puts back the archive of the backup (an empty backup: there was no archive) and removes the
 // backup, so that only one change can be undone.
 struct UndoResult

@@ -115,40 +115,63 @@ std::optional<int> parseUserNumber(const QString &text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-QString validateDraw(const NewDraw &draw, const QDate &today)
+DrawProblem drawProblem(const NewDraw &draw, const QDate &today)
 {
+    using Field = DrawProblem::Field;
     if (!draw.date.isValid())
-        return QStringLiteral("la data non è valida");
+        return {Field::Date, 0, QStringLiteral("la data non è valida")};
     if (draw.date > today) {
-        return QStringLiteral("il %1 è dopo oggi (%2): un'estrazione non può essere nel futuro")
-            .arg(dayText(draw.date), dayText(today));
+        return {Field::Date, 0,
+                QStringLiteral("il %1 è dopo oggi (%2): un'estrazione non può essere nel futuro")
+                    .arg(dayText(draw.date), dayText(today))};
     }
     QSet<int> six;
-    for (const int n : draw.numbers) {
+    for (size_t k = 0; k < 6; ++k) {
+        const int n = draw.numbers[k];
         if (n < 1 || n > 90)
-            return QStringLiteral("il numero %1 non è tra 1 e 90").arg(n);
+            return {Field::Number, int(k), QStringLiteral("il numero %1 non è tra 1 e 90").arg(n)};
         if (six.contains(n))
-            return QStringLiteral("il numero %1 è ripetuto").arg(n);
+            return {Field::Number, int(k), QStringLiteral("il numero %1 è ripetuto").arg(n)};
         six.insert(n);
     }
     if (draw.jolly == 0)
-        return QStringLiteral("manca il Jolly");
+        return {Field::Jolly, 0, QStringLiteral("manca il Jolly")};
     if (draw.jolly < 1 || draw.jolly > 90)
-        return QStringLiteral("il Jolly %1 non è tra 1 e 90").arg(draw.jolly);
-    if (six.contains(draw.jolly))
-        return QStringLiteral("il Jolly %1 è anche tra i sei numeri").arg(draw.jolly);
+        return {Field::Jolly, 0, QStringLiteral("il Jolly %1 non è tra 1 e 90").arg(draw.jolly)};
+    if (six.contains(draw.jolly)) {
+        return {Field::Jolly, 0,
+                QStringLiteral("il Jolly %1 è anche tra i sei numeri").arg(draw.jolly)};
+    }
     if (draw.date >= SuperStarStart && draw.superStar == 0) {
-        return QStringLiteral("manca il SuperStar, estratto dal %1 in poi")
-            .arg(dayText(SuperStarStart));
+        return {Field::SuperStar, 0,
+                QStringLiteral("manca il SuperStar, estratto dal %1 in poi")
+                    .arg(dayText(SuperStarStart))};
     }
     if (draw.date < SuperStarStart && draw.superStar != 0) {
-        return QStringLiteral("il SuperStar %1 prima del %2, quando non si estraeva ancora")
-            .arg(draw.superStar)
-            .arg(dayText(SuperStarStart));
+        return {Field::SuperStar, 0,
+                QStringLiteral("il SuperStar %1 prima del %2, quando non si estraeva ancora")
+                    .arg(draw.superStar)
+                    .arg(dayText(SuperStarStart))};
     }
-    if (draw.superStar < 0 || draw.superStar > 90)
-        return QStringLiteral("il SuperStar %1 non è tra 1 e 90").arg(draw.superStar);
-    return QString();
+    if (draw.superStar < 0 || draw.superStar > 90) {
+        return {Field::SuperStar, 0,
+                QStringLiteral("il SuperStar %1 non è tra 1 e 90").arg(draw.superStar)};
+    }
+    return {};
+}
+
+QString validateDraw(const NewDraw &draw, const QDate &today)
+{
+    return drawProblem(draw, today).text;
+}
+
+QDate nextDrawDay(const QDate &newest)
+{
+    QDate day = newest.addDays(1);
+    while (day.dayOfWeek() != Qt::Tuesday && day.dayOfWeek() != Qt::Thursday &&
+           day.dayOfWeek() != Qt::Friday && day.dayOfWeek() != Qt::Saturday)
+        day = day.addDays(1);
+    return day;
 }
 
 } // namespace enalotto

@@ -28,6 +28,27 @@ inline const QDate SuperStarStart = QDate(2006, 3, 28);
 // valid one, empty when it is.
 [[nodiscard]] QString validateDraw(const NewDraw &draw, const QDate &today = QDate::currentDate());
 
+// The same, with the field it is about: what a form shows next to that field.
+struct DrawProblem
+{
+    enum class Field
+    {
+        None,
+        Date,
+        Number, // `index` 0-5
+        Jolly,
+        SuperStar
+    };
+    Field field = Field::None;
+    int index = 0;
+    QString text; // empty: no problem
+};
+[[nodiscard]] DrawProblem drawProblem(const NewDraw &draw,
+                                      const QDate &today = QDate::currentDate());
+
+// The first draw day after `newest`: draws are held on Tuesday, Thursday, Friday and Saturday.
+[[nodiscard]] QDate nextDrawDay(const QDate &newest);
+
 // The record of a new draw, its date written in the archive's `layout`.
 [[nodiscard]] ArchiveDraw toArchiveDraw(const NewDraw &draw, DateLayout layout);
 

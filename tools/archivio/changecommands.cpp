@@ -47,20 +47,18 @@ std::optional<Extendable> extendableArchive(bool create, QTextStream &out, QText
 
 int appendDraws(const Extendable &archive, const QVector<NewDraw> &draws, QTextStream &err)
 {
-    const std::optional<QByteArray> result = appendedArchive(archive.bytes, draws);
-    if (!result) {
+    switch (appendToArchive(archiveName(), archive, draws)) {
+    case AppendResult::Ok:
+        return Done;
+    case AppendResult::TooMany:
         err << "L'archivio avrebbe più di " << MaxArchiveRecords
             << " estrazioni, troppe per il programma; nulla è stato aggiunto.\n";
         return Refused;
-    }
-    switch (writeArchive(archiveName(), archive, *result)) {
-    case WriteResult::Ok:
-        return Done;
-    case WriteResult::BackupFailed:
+    case AppendResult::BackupFailed:
         err << "Impossibile scrivere la copia di sicurezza \"" << backupName(archiveName())
             << "\"; l'archivio \"se\" è rimasto com'era.\n";
         return FileFault;
-    case WriteResult::ArchiveFailed:
+    case AppendResult::ArchiveFailed:
         break;
     }
     err << "Impossibile scrivere l'archivio \"se\"; è rimasto com'era.\n";
