@@ -16,6 +16,8 @@ DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "$deb" >/dev/nul
 trap 'DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get remove -y -qq superenalotto >/dev/null 2>&1 || true' EXIT
 
 for f in /usr/bin/superenalotto /usr/bin/superenalotto-archivio /usr/bin/superenalotto-avvio \
+    /usr/bin/superenalotto-aggiorna /usr/share/applications/superenalotto-aggiorna.desktop \
+    /usr/share/icons/hicolor/48x48/apps/superenalotto-aggiorna.png \
     /usr/share/superenalotto/se /usr/share/applications/superenalotto.desktop \
     /usr/share/icons/hicolor/scalable/apps/superenalotto.svg \
     /usr/share/icons/hicolor/48x48/apps/superenalotto.png \
@@ -23,6 +25,7 @@ for f in /usr/bin/superenalotto /usr/bin/superenalotto-archivio /usr/bin/superen
     [ -e "$f" ] || { echo "missing after install: $f" >&2; exit 1; }
 done
 desktop-file-validate /usr/share/applications/superenalotto.desktop
+desktop-file-validate /usr/share/applications/superenalotto-aggiorna.desktop
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --pedantic /usr/share/metainfo/io.github.superenalotto.veltramo.metainfo.xml
 fi
@@ -43,10 +46,21 @@ HOME="$home" QT_QPA_PLATFORM=offscreen timeout 2 superenalotto-avvio >/dev/null 
 [ "$(stat -c %s "$home/SuperEnalotto/se")" -eq $(( $(stat -c %s /usr/share/superenalotto/se) + 1 )) ]
 rm -rf "$home"
 
+echo "== starting the archive window from its menu entry's command"
+home=$(mktemp -d)
+set +e
+HOME="$home" QT_QPA_PLATFORM=offscreen timeout 5 superenalotto-avvio --aggiorna 2>/dev/null
+status=$?
+set -e
+[ "$status" -eq 124 ] || { echo "the archive window ended early (status $status)" >&2; exit 1; }
+cmp "$home/SuperEnalotto/se" /usr/share/superenalotto/se
+rm -rf "$home"
+
 echo "== removing the package"
 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get remove -y -qq superenalotto >/dev/null
 trap - EXIT
-for f in /usr/bin/superenalotto /usr/share/superenalotto/se /usr/share/applications/superenalotto.desktop; do
+for f in /usr/bin/superenalotto /usr/bin/superenalotto-aggiorna /usr/share/superenalotto/se \
+    /usr/share/applications/superenalotto.desktop /usr/share/applications/superenalotto-aggiorna.desktop; do
     [ ! -e "$f" ] || { echo "left behind after removal: $f" >&2; exit 1; }
 done
 echo "package: installed, checked, started and removed cleanly"

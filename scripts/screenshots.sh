@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders the main, notice, analysis and About windows to docs/*.png, headless, at 96 dpi,
+# Renders the main, notice, analysis, About and archive windows to docs/*.png, headless, at 96 dpi,
 # on the sample archive.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,6 +4,7 @@
 #include "about/form14.h"
 #include "analysis/form43.h"
 #include "app/program.h"
+#include "archive_window/archivewindow.h"
 #include "main_window/form32.h"
 #include "notice/form29.h"
 
@@ -72,12 +73,16 @@ int main(int argc, char *argv[])
     fillSampleNotice(notice);
     Form43 *analysis = openWith<Form43>("Command3D27");
     Form14 *about = openWith<Form14>("Command3D12");
+    ArchiveWindow archive;
+    archive.resize(archive.sizeHint().expandedTo(QSize(760, 620)));
+    archive.show();
     // Let the timers of the notice and analysis windows catch up with the main window.
     QTimer::singleShot(700, &app, [&] {
         const bool ok = save(startupWindow(), out, QStringLiteral("main-window.png")) &&
                         save(notice, out, QStringLiteral("notice-window.png")) &&
                         save(analysis, out, QStringLiteral("analysis-window.png")) &&
-                        save(about, out, QStringLiteral("about-window.png"));
+                        save(about, out, QStringLiteral("about-window.png")) &&
+                        save(&archive, out, QStringLiteral("archive-window.png"));
         app.exit(ok ? 0 : 1);
     });
     return app.exec();

@@ -12,7 +12,7 @@ import sys
 
 CORE = {"archive", "common", "printout", "statistics", "header"}
 WIDGETS = {"controls", "platform"}
-WINDOWS = {"main_window", "notice", "analysis", "about"}
+WINDOWS = {"main_window", "notice", "analysis", "about", "archive_window"}
 ALLOWED = {
     **{folder: CORE for folder in CORE},
     "controls": CORE | {"controls"},
@@ -21,6 +21,7 @@ ALLOWED = {
     "notice": CORE | WIDGETS | {"notice"},
     "analysis": CORE | WIDGETS | {"analysis"},
     "about": CORE | WIDGETS | {"about"},
+    "archive_window": CORE | WIDGETS | {"archive_window"},
     "app": CORE | WIDGETS | WINDOWS | {"app"},
     "archivio": CORE | {"archivio"},
 }
