@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 using namespace enalotto;
@@ -22,6 +23,13 @@ namespace {
 bool save(QWidget *window, const QString &dir, const QString &name)
 {
     return window->grab().save(QDir(dir).filePath(name));
+}
+
+// The archive window's tab of frequencies and delays.
+bool saveChart(QWidget *archive, const QString &dir)
+{
+    archive->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
+    return save(archive, dir, QStringLiteral("archive-chart.png"));
 }
 
 void fillSampleNotice(QWidget *form29)
@@ -82,7 +90,8 @@ int main(int argc, char *argv[])
                         save(notice, out, QStringLiteral("notice-window.png")) &&
                         save(analysis, out, QStringLiteral("analysis-window.png")) &&
                         save(about, out, QStringLiteral("about-window.png")) &&
-                        save(&archive, out, QStringLiteral("archive-window.png"));
+                        save(&archive, out, QStringLiteral("archive-window.png")) &&
+                        saveChart(&archive, out);
         app.exit(ok ? 0 : 1);
     });
     return app.exec();

@@ -5,6 +5,7 @@
 #include "archive/newdraw.h"
 
 #include <QSet>
+#include <QStringList>
 #include <bitset>
 
 namespace enalotto {
@@ -83,6 +84,27 @@ QString validateTicket(const Ticket &ticket)
             .arg(dayText(ticket.from), dayText(ticket.to));
     }
     return QString();
+}
+
+QString countsText(const CategoryCounts &counts, bool withStars, bool onlyWon)
+{
+    QStringList parts;
+    for (int c = 0; c < TicketCategories; ++c) {
+        if ((!withStars && c >= int(Category::FiveStar)) || (onlyWon && counts[size_t(c)] == 0))
+            continue;
+        parts << categoryName(Category(c)) + QStringLiteral(": ") +
+                     QString::number(counts[size_t(c)]);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString winText(const DrawWin &win, bool system, bool withStars)
+{
+    if (system)
+        return countsText(win.columns, withStars, true);
+    const auto won =
+        std::find_if(win.columns.begin(), win.columns.end(), [](qint64 c) { return c > 0; });
+    return won == win.columns.end() ? QString() : categoryName(Category(won - win.columns.begin()));
 }
 
 CategoryCounts columnByColumn(const QVector<int> &numbers, int superStar,

@@ -68,6 +68,13 @@ struct TicketResult
 // holds the Jolly.
 [[nodiscard]] TicketResult checkTicket(const QByteArray &archive, const Ticket &ticket);
 
+// "6: 1, 5+: 0, ..." for counts: the SuperStar's categories only `withStars`, and only the
+// categories won when `onlyWon`.
+[[nodiscard]] QString countsText(const CategoryCounts &counts, bool withStars, bool onlyWon);
+
+// What one draw won: the category of a single column, "category: count" for a system.
+[[nodiscard]] QString winText(const DrawWin &win, bool system, bool withStars);
+
 // The same, one six-number column at a time: the rule the counting above must agree with.
 [[nodiscard]] CategoryCounts columnByColumn(const QVector<int> &numbers, int superStar,
                                             const std::array<int, 6> &drawn, int jolly,

@@ -1,5 +1,8 @@
 #include "archive_window/archivewindow.h"
 
+#include "archive_window/frequencypanel.h"
+#include "archive_window/ticketpanel.h"
+
 #include "archive/archivecheck.h"
 #include "archive/drawcsv.h"
 #include "archive/drawdate.h"
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,7 +74,17 @@ ArchiveWindow::~ArchiveWindow() = default;
 
 void ArchiveWindow::buildControls()
 {
-    auto *layout = new QVBoxLayout(this);
+    auto *outer = new QVBoxLayout(this);
+    auto *tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabs"));
+    outer->addWidget(tabs);
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    tabs->addTab(page, QStringLiteral("Archivio"));
+    m_ticket = new TicketPanel;
+    tabs->addTab(m_ticket, QStringLiteral("Controlla una schedina"));
+    m_frequencies = new FrequencyPanel;
+    tabs->addTab(m_frequencies, QStringLiteral("Frequenze e ritardi"));
 
     auto *stateBox = new QGroupBox(QStringLiteral("Stato dell'archivio"));
     auto *stateLayout = new QVBoxLayout(stateBox);
@@ -188,6 +202,8 @@ void ArchiveWindow::refresh()
     }
     }
     m_state->setText(state);
+    m_ticket->setArchive(m_archive.bytes);
+    m_frequencies->setArchive(m_archive.bytes);
     m_newest->setRowCount(int(std::min<qsizetype>(NewestShown, draws.size())));
     for (int row = 0; row < m_newest->rowCount(); ++row) {
         const ArchiveDraw &d = draws[draws.size() - 1 - row];

@@ -14,6 +14,9 @@ class QTableWidget;
 
 namespace enalotto {
 
+class FrequencyPanel;
+class TicketPanel;
+
 // Where the window asks for a file: a dialog for people, something else for tests.
 class FileChooser
 {
@@ -25,8 +28,9 @@ public:
 
 // "SUPER ENALOTTO - Archivio": the archive "se" of the current folder kept current without a
 // terminal. It shows the archive's state and newest draws, adds a draw checked as it is typed,
-// imports a downloaded file after a preview, undoes the last change and exports CSV, all by
-// the archive rules the command-line tool uses.
+// imports a downloaded file after a preview, undoes the last change and exports CSV; two more
+// tabs check a played ticket and chart frequencies and delays. All by the archive rules the
+// command-line tool uses, and the tabs follow every change the window makes.
 class ArchiveWindow : public QWidget
 {
     Q_OBJECT
@@ -66,7 +70,9 @@ private:
     QLabel *m_preview = nullptr; // the preview of the chosen file
     QPushButton *m_import = nullptr;
     QPushButton *m_undo = nullptr;
-    QLabel *m_message = nullptr; // the outcome of the last action
+    QLabel *m_message = nullptr;             // the outcome of the last action
+    TicketPanel *m_ticket = nullptr;         // the "Controlla una schedina" tab
+    FrequencyPanel *m_frequencies = nullptr; // the "Frequenze e ritardi" tab
 };
 
 } // namespace enalotto

@@ -21,17 +21,6 @@ std::optional<QDate> optionDate(const QString &option, const QString &text, QTex
     return std::nullopt;
 }
 
-QString countsText(const CategoryCounts &counts, bool withStars, bool onlyWon)
-{
-    QStringList parts;
-    for (int c = 0; c < TicketCategories; ++c) {
-        if ((!withStars && c >= int(Category::FiveStar)) || (onlyWon && counts[size_t(c)] == 0))
-            continue;
-        parts << categoryName(Category(c)) + u": " + QString::number(counts[size_t(c)]);
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 int checkTicketCommand(const Arguments &args, QTextStream &out, QTextStream &err)
@@ -91,12 +80,7 @@ int checkTicketCommand(const Arguments &args, QTextStream &out, QTextStream &err
     }
     const bool stars = ticket.superStar != 0;
     for (const DrawWin &win : result.wins) {
-        out << dayText(win.date) << "  "
-            << (system ? countsText(win.columns, stars, true)
-                       : categoryName(Category(std::find_if(win.columns.begin(), win.columns.end(),
-                                                            [](qint64 c) { return c > 0; }) -
-                                               win.columns.begin())))
-            << '\n';
+        out << dayText(win.date) << "  " << winText(win, system, stars) << '\n';
     }
     if (result.wins.isEmpty())
         out << "Nessuna vincita.\n";
