@@ -23,6 +23,12 @@ inline constexpr int SuperStarOffset = 23;
 
 inline constexpr const char *ArchiveFileName = "se";
 
+// The archive's name as a path in the current folder.
+[[nodiscard]] inline QString archiveFileName()
+{
+    return QString::fromLatin1(ArchiveFileName);
+}
+
 // The scroll bar and the record number are 16-bit values, so this is the largest archive
 // the browser can address.
 inline constexpr int MaxArchiveRecords = 32767;

@@ -1,5 +1,6 @@
 #include "archive_window/archivewindow.h"
 
+#include "archive_window/fields.h"
 #include "archive_window/frequencypanel.h"
 #include "archive_window/ticketpanel.h"
 
@@ -26,7 +27,6 @@
 namespace enalotto {
 namespace {
 
-const QString ArchiveName = QString::fromLatin1(ArchiveFileName);
 constexpr int NewestShown = 20;
 
 class DialogChooser : public FileChooser
@@ -45,15 +45,6 @@ public:
                                             QStringLiteral("CSV (*.csv)"));
     }
 };
-
-QLineEdit *makeField(const char *name, int width, const QString &placeholder = QString())
-{
-    auto *field = new QLineEdit;
-    field->setObjectName(QLatin1String(name));
-    field->setMaximumWidth(width);
-    field->setPlaceholderText(placeholder);
-    return field;
-}
 
 } // namespace
 
@@ -107,16 +98,17 @@ void ArchiveWindow::buildControls()
     auto *addBox = new QGroupBox(QStringLiteral("Aggiungi un'estrazione"));
     auto *addLayout = new QVBoxLayout(addBox);
     auto *fields = new QHBoxLayout;
-    m_date = makeField("date", 110, QStringLiteral("gg/mm/aaaa"));
+    m_date = makeField("date", QStringLiteral("gg/mm/aaaa"), 110);
     fields->addWidget(new QLabel(QStringLiteral("Data")));
     fields->addWidget(m_date);
     fields->addWidget(new QLabel(QStringLiteral("Numeri")));
     for (size_t k = 0; k < 6; ++k) {
-        m_numbers[k] = makeField(QByteArray("n" + QByteArray::number(int(k) + 1)).constData(), 40);
+        m_numbers[k] =
+            makeField(QByteArray("n" + QByteArray::number(int(k) + 1)).constData(), QString(), 40);
         fields->addWidget(m_numbers[k]);
     }
-    m_jolly = makeField("jolly", 40);
-    m_superStar = makeField("superstar", 40);
+    m_jolly = makeField("jolly", QString(), 40);
+    m_superStar = makeField("superstar", QString(), 40);
     fields->addWidget(new QLabel(QStringLiteral("Jolly")));
     fields->addWidget(m_jolly);
     fields->addWidget(new QLabel(QStringLiteral("SuperStar")));
@@ -175,7 +167,7 @@ void ArchiveWindow::buildControls()
 
 void ArchiveWindow::refresh()
 {
-    m_archive = archiveToExtend(ArchiveName);
+    m_archive = archiveToExtend(archiveFileName());
     const QVector<ArchiveDraw> draws = parseArchive(m_archive.bytes);
     QString state;
     switch (m_archive.status) {

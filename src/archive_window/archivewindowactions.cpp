@@ -14,8 +14,6 @@
 namespace enalotto {
 namespace {
 
-const QString ArchiveName = QString::fromLatin1(ArchiveFileName);
-
 const QString BrowserNote =
     QStringLiteral("Il programma delle estrazioni mostra le nuove estrazioni al prossimo avvio.");
 
@@ -139,7 +137,8 @@ void ArchiveWindow::addDraw()
     const std::optional<NewDraw> draw = typedDraw(problem);
     if (!draw)
         return;
-    const AppendResult result = appendToArchive(ArchiveName, archiveToExtend(ArchiveName), {*draw});
+    const AppendResult result =
+        appendToArchive(archiveFileName(), archiveToExtend(archiveFileName()), {*draw});
     if (result != AppendResult::Ok) {
         say(appendFailure(result), true);
         return;
@@ -173,7 +172,7 @@ void ArchiveWindow::preview(const QString &file, const QString &note)
         m_preview->setText(note + read.error + u'.');
         return;
     }
-    const Extendable archive = archiveToExtend(ArchiveName);
+    const Extendable archive = archiveToExtend(archiveFileName());
     m_previewedArchive = archive.bytes;
     m_plan = planImport(archive, read);
     m_preview->setText(note + previewText(read, m_plan));
@@ -182,7 +181,7 @@ void ArchiveWindow::preview(const QString &file, const QString &note)
 
 void ArchiveWindow::importPreviewed()
 {
-    const Extendable archive = archiveToExtend(ArchiveName);
+    const Extendable archive = archiveToExtend(archiveFileName());
     if (archive.bytes != m_previewedArchive || archive.status != Extendable::Status::Ok) {
         // Something else wrote the archive since the preview: nothing is written.
         preview(m_importFile, QStringLiteral("L'archivio è cambiato dopo l'anteprima: nulla è "
@@ -190,7 +189,7 @@ void ArchiveWindow::importPreviewed()
         refresh();
         return;
     }
-    const AppendResult result = appendToArchive(ArchiveName, archive, m_plan.draws);
+    const AppendResult result = appendToArchive(archiveFileName(), archive, m_plan.draws);
     if (result != AppendResult::Ok) {
         say(appendFailure(result), true);
         return;
@@ -203,11 +202,11 @@ void ArchiveWindow::importPreviewed()
 void ArchiveWindow::undo()
 {
     QByteArray backup, now;
-    if (readArchive(backupName(ArchiveName), backup) != ReadResult::Ok) {
+    if (readArchive(backupName(archiveFileName()), backup) != ReadResult::Ok) {
         say(QStringLiteral("Non c'è nessuna modifica da annullare."));
         return;
     }
-    (void)readArchive(ArchiveName, now);
+    (void)readArchive(archiveFileName(), now);
     const qsizetype removed = (now.size() - backup.size()) / DrawRecord::Size;
     const QString what =
         removed >= 0 ? QStringLiteral("Togliere le ultime %1 estrazioni aggiunte?").arg(removed)
@@ -215,7 +214,7 @@ void ArchiveWindow::undo()
     if (QMessageBox::question(this, QStringLiteral("Annulla ultima modifica"), what) !=
         QMessageBox::Yes)
         return;
-    const UndoResult result = undoLastChange(ArchiveName);
+    const UndoResult result = undoLastChange(archiveFileName());
     refresh();
     if (result.status != UndoResult::Status::Done) {
         say(QStringLiteral("Impossibile rimettere l'archivio com'era: \"se\" e la sua copia sono "
@@ -236,7 +235,7 @@ void ArchiveWindow::exportCsv()
     const QString file = m_chooser->fileToExport(this);
     if (file.isEmpty())
         return;
-    if (isArchiveFile(file, ArchiveName)) {
+    if (isArchiveFile(file, archiveFileName())) {
         say(QStringLiteral("\"%1\" è un archivio delle estrazioni: l'esportazione non lo "
                            "sovrascrive. Scegliere un altro nome.")
                 .arg(file),

@@ -133,7 +133,7 @@ FrequencyPanel::FrequencyPanel(QWidget *parent) : QWidget(parent)
     row->addWidget(m_chart, 1);
     row->addWidget(m_extremes);
     layout->addLayout(row);
-    connect(m_last, &QSpinBox::valueChanged, this, &FrequencyPanel::update);
+    connect(m_last, &QSpinBox::valueChanged, this, &FrequencyPanel::showFigures);
 }
 
 void FrequencyPanel::setArchive(const QByteArray &archive)
@@ -146,10 +146,10 @@ void FrequencyPanel::setArchive(const QByteArray &archive)
     m_last->setMaximum(std::max(1, records));
     if (whole)
         m_last->setValue(m_last->maximum());
-    update();
+    showFigures();
 }
 
-void FrequencyPanel::update()
+void FrequencyPanel::showFigures()
 {
     QVector<ArchiveDraw> draws = parseArchive(m_archive);
     if (m_last->value() < draws.size())

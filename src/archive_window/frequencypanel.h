@@ -45,7 +45,7 @@ public:
     void setArchive(const QByteArray &archive);
 
 private:
-    void update();
+    void showFigures(); // the chart and the named numbers over the chosen draws
 
     QByteArray m_archive;
     QSpinBox *m_last = nullptr; // how many of the newest draws

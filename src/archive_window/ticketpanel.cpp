@@ -2,6 +2,7 @@
 
 #include "archive/newdraw.h"
 #include "archive/ticketcheck.h"
+#include "archive_window/fields.h"
 
 #include <QFormLayout>
 #include <QHeaderView>
@@ -14,14 +15,6 @@
 
 namespace enalotto {
 namespace {
-
-QLineEdit *makeField(const char *name, const QString &placeholder)
-{
-    auto *field = new QLineEdit;
-    field->setObjectName(QLatin1String(name));
-    field->setPlaceholderText(placeholder);
-    return field;
-}
 
 // The ticket the fields hold, or why not.
 std::optional<Ticket> readTicket(const QString &numbers, const QString &superStar,

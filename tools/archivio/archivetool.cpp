@@ -42,7 +42,7 @@ const QString Usage = QStringLiteral(
 
 int verify(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = args.value(0, archiveName());
+    const QString name = args.value(0, archiveFileName());
     QByteArray bytes;
     if (readArchive(name, bytes) != ReadResult::Ok) {
         err << cannotRead(name);
@@ -65,15 +65,15 @@ int verify(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int exportCsv(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (!args.isEmpty() && isArchiveFile(args[0], archiveName())) {
+    if (!args.isEmpty() && isArchiveFile(args[0], archiveFileName())) {
         err << "\"" << args[0]
             << "\" è un archivio delle estrazioni: esporta non lo "
                "sovrascrive. Scegliere un altro nome, per esempio estrazioni.csv.\n";
         return Refused;
     }
     QByteArray bytes;
-    if (readArchive(archiveName(), bytes) != ReadResult::Ok) {
-        err << cannotRead(archiveName());
+    if (readArchive(archiveFileName(), bytes) != ReadResult::Ok) {
+        err << cannotRead(archiveFileName());
         return FileFault;
     }
     const CsvExport csv = archiveToCsv(bytes);
@@ -109,8 +109,8 @@ void printStats(QTextStream &out, const QString &title, const NumberTable &stats
 int statistics(int last, QTextStream &out, QTextStream &err)
 {
     QByteArray bytes;
-    if (readArchive(archiveName(), bytes) != ReadResult::Ok) {
-        err << cannotRead(archiveName());
+    if (readArchive(archiveFileName(), bytes) != ReadResult::Ok) {
+        err << cannotRead(archiveFileName());
         return FileFault;
     }
     QVector<ArchiveDraw> draws = parseArchive(bytes);
@@ -209,11 +209,6 @@ std::optional<Arguments> parseArguments(const QString &command, const QStringLis
 }
 
 } // namespace
-
-QString archiveName()
-{
-    return QString::fromLatin1(ArchiveFileName);
-}
 
 QString cannotRead(const QString &name)
 {

@@ -13,7 +13,7 @@ namespace {
 std::optional<Extendable> extendableArchive(bool create, QTextStream &out, QTextStream &err,
                                             int &status)
 {
-    Extendable archive = archiveToExtend(archiveName());
+    Extendable archive = archiveToExtend(archiveFileName());
     switch (archive.status) {
     case Extendable::Status::Ok:
         return archive;
@@ -28,7 +28,7 @@ std::optional<Extendable> extendableArchive(bool create, QTextStream &out, QText
         status = FileFault;
         break;
     case Extendable::Status::Unreadable:
-        err << cannotRead(archiveName());
+        err << cannotRead(archiveFileName());
         status = FileFault;
         break;
     case Extendable::Status::Structural:
@@ -47,7 +47,7 @@ std::optional<Extendable> extendableArchive(bool create, QTextStream &out, QText
 
 int appendDraws(const Extendable &archive, const QVector<NewDraw> &draws, QTextStream &err)
 {
-    switch (appendToArchive(archiveName(), archive, draws)) {
+    switch (appendToArchive(archiveFileName(), archive, draws)) {
     case AppendResult::Ok:
         return Done;
     case AppendResult::TooMany:
@@ -55,7 +55,7 @@ int appendDraws(const Extendable &archive, const QVector<NewDraw> &draws, QTextS
             << " estrazioni, troppe per il programma; nulla è stato aggiunto.\n";
         return Refused;
     case AppendResult::BackupFailed:
-        err << "Impossibile scrivere la copia di sicurezza \"" << backupName(archiveName())
+        err << "Impossibile scrivere la copia di sicurezza \"" << backupName(archiveFileName())
             << "\"; l'archivio \"se\" è rimasto com'era.\n";
         return FileFault;
     case AppendResult::ArchiveFailed:
@@ -204,13 +204,13 @@ int import(const Arguments &args, QTextStream &out, QTextStream &err)
 
 int undo(QTextStream &out, QTextStream &err)
 {
-    const UndoResult result = undoLastChange(archiveName());
+    const UndoResult result = undoLastChange(archiveFileName());
     switch (result.status) {
     case UndoResult::Status::NothingToUndo:
         out << "Non c'è nessuna modifica da annullare.\n";
         return Done;
     case UndoResult::Status::Unreadable:
-        err << "Impossibile leggere l'archivio o la sua copia \"" << backupName(archiveName())
+        err << "Impossibile leggere l'archivio o la sua copia \"" << backupName(archiveFileName())
             << "\"; nulla è cambiato.\n";
         return FileFault;
     case UndoResult::Status::WriteFailed:

@@ -55,8 +55,8 @@ int checkTicketCommand(const Arguments &args, QTextStream &out, QTextStream &err
         return Refused;
     }
     QByteArray bytes;
-    if (readArchive(archiveName(), bytes) != ReadResult::Ok) {
-        err << cannotRead(archiveName());
+    if (readArchive(archiveFileName(), bytes) != ReadResult::Ok) {
+        err << cannotRead(archiveFileName());
         return FileFault;
     }
     const TicketResult result = checkTicket(bytes, ticket);

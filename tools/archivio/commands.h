@@ -25,7 +25,6 @@ struct Arguments
     QString to;          // --al DATA
 };
 
-[[nodiscard]] QString archiveName();
 [[nodiscard]] QString cannotRead(const QString &name);
 
 int add(const Arguments &args, QTextStream &out, QTextStream &err);
