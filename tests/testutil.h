@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
@@ -26,6 +27,7 @@
 #include <sys/stat.h>
 
 using namespace enalotto;
+using namespace Qt::StringLiterals;
 
 // Makes a fresh temporary directory the current one, and restores the old one at the end.
 class WorkDir
@@ -124,6 +126,44 @@ template <typename T> T *child(QWidget *window, const char *name)
     return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
+// What a control shows: its caption, text or frame title, as the tests read every control.
+inline QString caption(QWidget *window, const char *name)
+{
+    const QObject *o = child<QObject>(window, name);
+    return o ? o->property("text").toString() : u"<no "_s + QLatin1String(name) + u'>';
+}
+
+// Writes "se" into the current (test) folder and starts the program on it, as a person
+// starts it there; the start-up main window, or null when the program refused to start.
+inline Form32 *startOn(const QByteArray &archive)
+{
+    writeFile(u"se"_s, archive);
+    return startProgram() ? startupWindow() : nullptr;
+}
+
+// Waits until the window's timer "Timer1" has ticked once more and its handler has run (the
+// spy is connected after the window's own handler).
+inline bool waitForTick(QWidget *window)
+{
+    QSignalSpy ticks(child<QTimer>(window, "Timer1"), &QTimer::timeout);
+    return ticks.wait(2000);
+}
+
+// Clicks a control as a person does.
+inline void click(QWidget *window, const char *name)
+{
+    QTest::mouseClick(child<QWidget>(window, name), Qt::LeftButton);
+}
+
+// Clicks into a text box, selects what it holds and types over it.
+inline void typeInto(QWidget *window, const char *name, const QString &text)
+{
+    QWidget *box = child<QWidget>(window, name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
 // The middle of a part of a scroll bar (an arrow, the handle, the groove above or below it),
 // where a person presses with the mouse.
 inline QPoint scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
@@ -158,7 +198,6 @@ inline void clickScrollBarTo(QScrollBar *bar, int value)
     QCOMPARE(bar->value(), value);
 }
 
-// Closes and deletes every top-level window, so each test starts with none.
 // The open top-level window of type T, or null.
 template <typename T> T *topLevel()
 {
@@ -173,7 +212,7 @@ template <typename T> T *topLevel()
 // window, and returns it.
 inline Form29 *openNotice()
 {
-    QTest::mouseClick(child<QPushButton>(startupWindow(), "Command3D26"), Qt::LeftButton);
+    click(startupWindow(), "Command3D26");
     return topLevel<Form29>();
 }
 
@@ -181,7 +220,7 @@ inline Form29 *openNotice()
 // by design, so a click event is sent to it) and returns it.
 inline Form43 *openAnalysis()
 {
-    QTest::mouseClick(child<QPushButton>(startupWindow(), "Command3D27"), Qt::LeftButton);
+    click(startupWindow(), "Command3D27");
     return topLevel<Form43>();
 }
 
@@ -193,6 +232,7 @@ inline void setUpWindowTests()
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
+// Closes and deletes every top-level window, so each test starts with none.
 inline void closeAllWindows()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {

@@ -62,14 +62,6 @@ inline QString run(const QString &program, const QStringList &args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// Starts the program on the sample archive in the current (test) folder.
-inline Form32 *startOnSample(WorkDir &)
-{
-    if (!QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), u"se"_s))
-        return nullptr;
-    return startProgram() ? startupWindow() : nullptr;
-}
-
 // Each word's box on the PDF's first page, in points from the top left corner.
 inline QList<std::pair<QRectF, QString>> wordBoxes(const QString &pdf)
 {

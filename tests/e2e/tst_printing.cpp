@@ -33,10 +33,10 @@ void TestPrinting::combinationPage()
     if (pdfDir().isEmpty())
         QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
     WorkDir dir;
-    Form32 *w = startOnSample(dir);
+    Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
     const QStringList before = pdfs();
-    child<QPushButton>(w, "Command3D1")->click();
+    click(w, "Command3D1");
     const QString pdf = waitForNewPdf(before);
     QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
 
@@ -66,7 +66,7 @@ void TestPrinting::noticePage()
     if (pdfDir().isEmpty())
         QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
     WorkDir dir;
-    Form32 *w = startOnSample(dir);
+    Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
     Form29 *form = openNotice();
     const std::pair<const char *, const char *> values[] = {
@@ -80,11 +80,12 @@ void TestPrinting::noticePage()
         {"Text23", "50.000,00"},
         {"Text21", "81.300.000,00"},
     };
-    for (const auto &[name, text] : values)
-        child<QLineEdit>(form, name)->setText(QString::fromUtf8(text));
-    QTest::qWait(700); // one tick: labels and the prize table state
+    for (const auto &[name, text] : values) {
+        typeInto(form, name, QString::fromUtf8(text));
+    }
+    QVERIFY(waitForTick(form)); // the labels and the prize table's state
     const QStringList before = pdfs();
-    child<QPushButton>(form, "Command3D1")->click();
+    click(form, "Command3D1");
     const QString pdf = waitForNewPdf(before);
     QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
 
@@ -139,21 +140,20 @@ void TestPrinting::noPrinterPrintsNothing()
     if (qEnvironmentVariable("CUPS_SERVER").isEmpty())
         QSKIP("runs with CUPS_SERVER pointing at a socket that does not exist");
     WorkDir dir;
-    Form32 *w = startOnSample(dir);
+    Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
     const QString date = w->displayedDraw().date;
     MessageBoxWatcher boxes;
-    child<QPushButton>(w, "Command3D1")->click();
-    QTest::qWait(100);
+    click(w, "Command3D1");
     QVERIFY(boxes.seen.empty());
     QVERIFY(w->isVisible());
     QCOMPARE(w->displayedDraw().date, date);
 
     // The notice, on the other hand, tells the user, and still stores the header.
     Form29 *form = openNotice();
-    child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
-    QTest::qWait(600);
-    child<QPushButton>(form, "Command3D1")->click();
+    typeInto(form, "Text1", u"RICEVITORIA"_s);
+    QVERIFY(waitForTick(form));
+    click(form, "Command3D1");
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
     QCOMPARE(readFile(u"13"_s), QByteArray("\"RICEVITORIA\"\r\n\"\"\r\n\"\"\r\n"));

@@ -150,23 +150,26 @@ void TestPrintedPages::printableAreaOfTheQueue()
     const auto restore = qScopeGuard([] { qunsetenv("PRINTER"); });
     QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QString::fromLatin1(queue));
     WorkDir dir;
-    Form32 *w = startOnSample(dir);
+    Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
     const QStringList before = pdfs();
     QString first; // the printout's first line of text
     QString last;
     if (printout == u"combination") {
-        child<QPushButton>(w, "Command3D1")->click();
+        click(w, "Command3D1");
         first = u"COMBINAZIONE"_s;
         last = u"SUPERSTAR"_s;
     } else {
         Form29 *form = openNotice();
-        child<QLineEdit>(form, "Text1")->setText(u"RICEVITORIA"_s);
-        child<QLineEdit>(form, "Text4")->setText(u"12.345.678,90"_s);
-        child<QLineEdit>(form, "Text21")->setText(u"81.300.000,00"_s);
+        const std::pair<const char *, QString> typed[] = {{"Text1", u"RICEVITORIA"_s},
+                                                          {"Text4", u"12.345.678,90"_s},
+                                                          {"Text21", u"81.300.000,00"_s}};
+        for (const auto &[name, text] : typed) {
+            typeInto(form, name, text);
+        }
         QTRY_COMPARE(child<QLineEdit>(form, "Text5")->palette().color(QPalette::Base),
                      QColor(Qt::white));
-        child<QPushButton>(form, "Command3D1")->click();
+        click(form, "Command3D1");
         first = u"******************************"_s;
         last = u"PRO"_s;
     }

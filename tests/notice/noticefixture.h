@@ -30,7 +30,6 @@ protected:
     {
         return child<TextBox>(m_form, QByteArray("Text" + QByteArray::number(n)).constData());
     }
-    QString label(const char *name) const { return child<QLabel>(m_form, name)->text(); }
     void openForm()
     {
         QVERIFY(startProgram());
@@ -39,7 +38,7 @@ protected:
         QApplication::setActiveWindow(m_form);
         QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
-    void tick() { QTest::qWait(600); }
+    void tick() { QVERIFY(waitForTick(m_form)); }
     // Keys go to the control that has the focus, and clicks give the focus, as a person's do.
     static QWidget *focused() { return QApplication::focusWidget(); }
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -54,6 +53,12 @@ protected:
         clickOn(b);
         QVERIFY(b->hasFocus());
         press(Qt::Key_A, Qt::ControlModifier);
+    }
+    // Types over what a box holds, as a person fills in the form.
+    void fill(int n, const QString &text)
+    {
+        enterBox(box(n));
+        text.isEmpty() ? press(Qt::Key_Delete) : type(text);
     }
     // Clicks "Paste" in the context menu that is open.
     static void clickPasteInMenu()

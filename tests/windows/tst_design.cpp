@@ -1,0 +1,104 @@
+// Every window as it first shows: each control's name, kind, place, caption, font, colours
+// and visibility, compared whole with tests/data/windows.txt. One table of every caption and
+// position, so that a control moved, renamed, recoloured or left out shows as one changed line.
+// ENALOTTO_UPDATE_FIXTURES=1 writes the file afresh after a change to the design; review the
+// difference before committing it.
+
+#include "about/form14.h"
+#include "controls/shape.h"
+#include "controls/textbox.h"
+#include "testutil.h"
+
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+class TestDesign : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpWindowTests(); }
+    void windowsAsDesigned();
+};
+
+namespace {
+
+QString colour(const QColor &c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+// One line per window, then one per named control in creation order.
+QStringList describe(QWidget *window)
+{
+    QStringList lines{u"%1 \"%2\" %3x%4"_s.arg(window->objectName(), window->windowTitle())
+                          .arg(window->width())
+                          .arg(window->height())};
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s))
+            continue;
+        const QPoint at = w->mapTo(window, QPoint());
+        const QFont f = w->font();
+        QString line =
+            u"  %1 %2 %3,%4 %5x%6 font %7 %8%9%10 fg %11 bg %12"_s
+                .arg(w->objectName(),
+                     QString::fromLatin1(w->metaObject()->className()).remove(u"enalotto::"_s))
+                .arg(at.x())
+                .arg(at.y())
+                .arg(w->width())
+                .arg(w->height())
+                .arg(f.family())
+                .arg(f.pointSizeF())
+                .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString())
+                .arg(colour(w->palette().color(w->foregroundRole())),
+                     colour(w->palette().color(w->backgroundRole())));
+        if (const QVariant text = w->property("text"); text.isValid())
+            line += u" \""_s + text.toString() + u'"';
+        if (auto *box = qobject_cast<TextBox *>(w))
+            line += u" limit %1"_s.arg(box->typingLimit());
+        if (auto *ball = qobject_cast<Shape *>(w))
+            line += u" ball "_s + colour(ball->color());
+        if (auto *bar = qobject_cast<QScrollBar *>(w))
+            line += u" %1..%2 at %3"_s.arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
+        if (w->isHidden())
+            line += u" hidden"_s;
+        lines << line;
+    }
+    return lines;
+}
+
+} // namespace
+
+void TestDesign::windowsAsDesigned()
+{
+    WorkDir dir;
+    Form32 *main =
+        startOn(yearOfRecords(2019, 2) + record("02GEN2020", "450790013312", "02", "09") +
+                record("04GEN2020", "112233440506", "66", "77"));
+    QVERIFY(main);
+    Form29 *notice = openNotice();
+    QVERIFY(notice);
+    // After the first tick: the prize boxes greyed by the empty prize pool, the draw followed.
+    QTRY_COMPARE(child<TextBox>(notice, "Text5")->backgroundColor(), QColor(192, 192, 192));
+    QTRY_COMPARE(caption(notice, "Label3"), u"04GEN2020"_s);
+    Form43 *analysis = openAnalysis();
+    QVERIFY(analysis);
+    QTRY_COMPARE(caption(analysis, "Label3"), u"04GEN2020"_s);
+    const QStringList got =
+        describe(main) + describe(notice) + describe(analysis) + describe(Form14::open());
+
+    const QString fixture = QStringLiteral(ENALOTTO_TEST_DATA "/windows.txt");
+    if (qEnvironmentVariableIsSet("ENALOTTO_UPDATE_FIXTURES")) {
+        QFile out(fixture);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write((got.join(u'\n') + u'\n').toUtf8());
+    }
+    QStringList expected = QString::fromUtf8(readFile(fixture)).split(u'\n');
+    expected.removeAll(QString());
+    QCOMPARE(got, expected);
+    closeAllWindows();
+}
+
+QTEST_MAIN(TestDesign)
+#include "tst_design.moc"
