@@ -80,9 +80,8 @@ void TestPrinting::noticePage()
         {"Text23", "50.000,00"},
         {"Text21", "81.300.000,00"},
     };
-    for (const auto &[name, text] : values) {
+    for (const auto &[name, text] : values)
         typeInto(form, name, QString::fromUtf8(text));
-    }
     QVERIFY(waitForTick(form)); // the labels and the prize table's state
     const QStringList before = pdfs();
     click(form, "Command3D1");
@@ -91,37 +90,16 @@ void TestPrinting::noticePage()
 
     QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
     const QStringList lines = pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
-    const DisplayedDraw d = w->displayedDraw();
+    // The page as pdftotext reads it, blanks simplified and empty lines left out.
     QStringList trimmed;
     for (const QString &line : lines) {
         if (!line.trimmed().isEmpty())
             trimmed << line.simplified();
     }
-    const QStringList expected{
-        u"******************************"_s,
-        u"RICEVITORIA DEL CORSO"_s,
-        u"TABACCHI"_s,
-        u"VIA ROMA 1"_s,
-        u"******************************"_s,
-        u"Concorso SUPER ENALOTTO n\u00b0 "_s + d.contest,
-        u"COLONNA VINC.DEL "_s + d.date,
-        QStringList(d.numbers.begin(), d.numbers.end()).join(u' ') + u" N\u00b0JOLLY "_s + d.jolly,
-        u"N\u00b0 SUPERSTAR "_s + d.superStar,
-        u"MONTEPREMI: Euro 12.345.678,90"_s,
-        u"AI ( 1) 6 Euro 1.000.000,00"_s,
-        u"AI ( ) 5+ Euro"_s,
-        u"AI ( ) 5 Euro"_s,
-        u"AI ( ) 4 Euro"_s,
-        u"AI ( ) 3 Euro"_s,
-        u"AI ( 2) 5S Euro 50.000,00"_s,
-        u"AI ( ) 4S Euro"_s,
-        u"AI ( ) 3S Euro"_s,
-        u"AI ( ) 2S Euro"_s,
-        u"AI ( ) 1S Euro"_s,
-        u"AI ( ) 0S Euro"_s,
-        u"JACKPOT: Euro 81.300.000,00"_s,
-        u"Elaborazione e stampa dati su PC programma VUR! PRO"_s,
-    };
+    QStringList expected =
+        QString::fromUtf8(readFile(QStringLiteral(ENALOTTO_TEST_DATA "/notice-page.txt")))
+            .split(u'\n');
+    expected.removeAll(QString());
     QCOMPARE(trimmed, expected);
 
     // Styles: values bold, SuperStar rows italic (their values bold italic), labels regular.
@@ -129,7 +107,7 @@ void TestPrinting::noticePage()
     for (const char *face : {"Mono\n", "Mono-Bold", "Mono-Italic", "Mono-BoldItalic"})
         QVERIFY2(fonts.contains(QString::fromLatin1(face).remove(u'\n')), qPrintable(fonts));
     const QString xml = run(u"pdftohtml"_s, {u"-xml"_s, u"-i"_s, u"-stdout"_s, pdf});
-    QVERIFY2(xml.contains(u"<b>"_s + d.contest), qPrintable(xml));
+    QVERIFY2(xml.contains(u"<b>83"_s), qPrintable(xml));
     QVERIFY(xml.contains(u"<b>81.300.000,00"_s) || xml.contains(u"<b> 81.300.000,00"_s) ||
             xml.contains(u"<b>   81.300.000,00"_s));
     QVERIFY(xml.contains(u"<i>"_s));

@@ -2,20 +2,12 @@
 // now and then. Open file descriptors must not grow, nor resident memory beyond 2 MB after
 // warm-up. ENALOTTO_SOAK_STEPS sets the number of steps (default 100000).
 
-#include "analysis/form43.h"
-#include "app/program.h"
-#include "notice/form29.h"
 #include "support/recordingprinter.h"
 #include "testutil.h"
 
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <unistd.h>
-
-using namespace enalotto;
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -45,26 +37,21 @@ private slots:
 
 void TestSoak::longSession()
 {
-    qApp->setQuitOnLastWindowClosed(false);
+    setUpWindowTests();
     const int steps = qEnvironmentVariableIntValue("ENALOTTO_SOAK_STEPS") > 0
                           ? qEnvironmentVariableIntValue("ENALOTTO_SOAK_STEPS")
                           : 100000;
     WorkDir dir;
-    QVERIFY(QFile::copy(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE), u"se"_s));
-    const QByteArray archive = readFile(u"se"_s);
+    const QByteArray archive = readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE));
     RecordingPrinter printer;
     setActivePrinter(&printer);
-    QVERIFY(startProgram());
-    Form32 *main = startupWindow();
-    child<QPushButton>(main, "Command3D27")->click();
+    Form32 *main = startOn(archive);
+    QVERIFY(main);
+    Form43 *analysis = openAnalysis();
     Form29 *notice = openNotice();
-    child<QLineEdit>(notice, "Text1")->setText(u"SOAK"_s);
-    child<QLineEdit>(notice, "Text4")->setText(u"1.000,00"_s);
-    Form43 *analysis = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *f = qobject_cast<Form43 *>(w))
-            analysis = f;
-    QVERIFY(analysis);
+    QVERIFY(analysis && notice);
+    typeInto(notice, "Text1", u"SOAK"_s);
+    typeInto(notice, "Text4", u"1.000,00"_s);
 
     auto *bar = child<QScrollBar>(main, "VScroll1");
     QRandomGenerator random(20261206);

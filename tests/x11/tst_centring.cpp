@@ -1,14 +1,7 @@
 #include "about/form14.h"
-#include "analysis/form43.h"
-#include "app/program.h"
-#include "notice/form29.h"
 #include "testutil.h"
 
 #include <QScreen>
-
-using namespace enalotto;
-
-using namespace Qt::StringLiterals;
 
 // On a desktop, each window's outer frame (title bar included) is centred on the screen.
 class TestCentring : public QObject
@@ -38,9 +31,7 @@ void TestCentring::framesAreCentred()
 {
     QFETCH(QString, window);
     WorkDir dir;
-    writeFile(u"se"_s, yearOfRecords(2020, 5));
-    QVERIFY(startProgram());
-    QWidget *w = startupWindow();
+    QWidget *w = startOn(yearOfRecords(2020, 5));
     if (window == u"Form29")
         w = openNotice();
     else if (window == u"Form43")
