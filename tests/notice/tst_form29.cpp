@@ -1,27 +1,93 @@
 // The notice window: the colours that follow the prize pool and the header, the main window
-// it follows, the "13" file it reads and stores, and printing. Its controls as designed are
-// in tst_design; filling it in by keys and the mouse is in tst_form29_entry.
-#include "noticefixture.h"
+// it follows, the "13" file it reads and stores, printing, and filling it in as a person does:
+// Enter and Tab, re-formatting on leaving a box. Its controls as designed are in tst_design;
+// its text boxes' typing limit in tst_textbox.
+#include "controls/textbox.h"
+#include "support/recordingprinter.h"
+#include "testutil.h"
 
-class TestForm29 : public QObject, private NoticeFixture
+#include <QScopeGuard>
+
+class TestForm29 : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { setUpWindowTests(); }
-    void init() { startTest(); }
-    void cleanup() { endTest(); }
+    void init()
+    {
+        m_dir = std::make_unique<WorkDir>();
+        writeFile(u"se"_s, yearOfRecords(2019, 3) + yearOfRecords(2020, 5));
+        m_printer = RecordingPrinter();
+        setActivePrinter(&m_printer);
+    }
+    void cleanup()
+    {
+        closeAllWindows();
+        setActivePrinter(nullptr);
+        m_dir.reset();
+        m_form = nullptr;
+    }
     void startsGreyInEveryLocale_data();
     void startsGreyInEveryLocale();
     void prizePoolColours();
     void headerColours_data();
     void headerColours();
     void followsMainWindow();
-    void readsStoredHeader_data();
-    void readsStoredHeader();
     void printStoresHeaderAndPrints();
     void printFailure_data();
     void printFailure();
+    void enterMovesFocus_data();
+    void enterMovesFocus();
+    void reformatOnLeaving_data();
+    void reformatOnLeaving();
+    void enterOnStampaPrintsOncePerPress();
+
+private:
+    Form29 *m_form = nullptr;
+    std::unique_ptr<WorkDir> m_dir;
+    RecordingPrinter m_printer;
+
+    TextBox *box(int n) const
+    {
+        return child<TextBox>(m_form, QByteArray("Text" + QByteArray::number(n)).constData());
+    }
+    void openForm()
+    {
+        QVERIFY(startProgram());
+        m_form = openNotice();
+        QVERIFY(m_form);
+        QApplication::setActiveWindow(m_form);
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+    }
+    void tick() { QVERIFY(waitForTick(m_form)); }
+    // Keys go to the control that has the focus, and clicks give the focus, as a person's do.
+    static QWidget *focused() { return QApplication::focusWidget(); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focused(), key, modifiers);
+    }
+    static void type(const QString &text) { QTest::keyClicks(focused(), text); }
+    static void clickOn(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // Clicks into a box and selects what it holds, so that typing replaces it.
+    static void enterBox(TextBox *b)
+    {
+        clickOn(b);
+        QVERIFY(b->hasFocus());
+        press(Qt::Key_A, Qt::ControlModifier);
+    }
+    // Types over what a box holds, as a person fills in the form.
+    void fill(int n, const QString &text)
+    {
+        enterBox(box(n));
+        text.isEmpty() ? press(Qt::Key_Delete) : type(text);
+    }
+    int documentsPrinted() const
+    {
+        return int(std::count_if(m_printer.ops.begin(), m_printer.ops.end(), [](const PrintOp &op) {
+            return op.kind == PrintOp::Kind::EndDocument;
+        }));
+    }
 };
 
 namespace {
@@ -35,7 +101,6 @@ void TestForm29::startsGreyInEveryLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("pool");
-    QTest::newRow("C") << QLocale::c() << u"0.00"_s;
     QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << u"0.00"_s;
     QTest::newRow("it_IT") << QLocale(QLocale::Italian, QLocale::Italy) << u"0,00"_s;
 }
@@ -134,28 +199,6 @@ void TestForm29::followsMainWindow()
     QVERIFY(!child<QPushButton>(m_form, "Command3D1")->isEnabled());
 }
 
-void TestForm29::readsStoredHeader_data()
-{
-    // How "13" itself is read is in tst_headerfile; here, that the window shows it.
-    QTest::addColumn<QByteArray>("file"); // see placeFile()
-    QTest::addColumn<QStringList>("header");
-    QTest::newRow("three-lines") << QByteArray("\"BAR, TABACCHI\"\r\n\"\"\r\n\"x\"\r\n")
-                                 << QStringList{u"BAR, TABACCHI"_s, QString(), u"x"_s};
-    QTest::newRow("a-named-pipe-never-blocks") << QByteArray("<fifo>") << QStringList{{}, {}, {}};
-}
-
-void TestForm29::readsStoredHeader()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, header);
-    placeFile(u"13"_s, file);
-    MessageBoxWatcher boxes;
-    openForm();
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(box(i + 1)->text(), header[i]);
-    QVERIFY(boxes.seen.empty());
-}
-
 void TestForm29::printStoresHeaderAndPrints()
 {
     openForm();
@@ -223,6 +266,112 @@ void TestForm29::printFailure()
     if (!headerFolder)
         QCOMPARE(readFile(u"13"_s), QByteArray("\"A\"\r\n\"\"\r\n\"\"\r\n"));
     QVERIFY(m_form->isVisible());
+}
+
+void TestForm29::enterMovesFocus_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("mainVisible");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("header-to-header") << 1 << true << u"Text2"_s;
+    QTest::newRow("pool-to-first-winners") << 4 << true << u"Text8"_s;
+    QTest::newRow("winners-to-amount") << 8 << true << u"Text5"_s;
+    QTest::newRow("left-block-to-right-block") << 12 << true << u"Text15"_s;
+    QTest::newRow("last-amount-to-jackpot") << 28 << true << u"Text21"_s;
+    QTest::newRow("jackpot-to-stampa") << 21 << true << u"Command3D1"_s;
+    QTest::newRow("jackpot-to-caret-when-disabled") << 21 << false << u"Command3D9"_s;
+}
+
+void TestForm29::enterMovesFocus()
+{
+    QFETCH(int, from);
+    QFETCH(bool, mainVisible);
+    QFETCH(QString, to);
+    openForm();
+    if (!mainVisible)
+        startupWindow()->hide();
+    tick();
+    clickOn(box(from));
+    type(u"7"_s);
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focused()->objectName(), to);
+    QVERIFY(!box(from)->text().contains(u'\r'));
+    QVERIFY(!box(from)->text().contains(u'\n'));
+}
+
+void TestForm29::reformatOnLeaving_data()
+{
+    QTest::addColumn<int>("boxNumber");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave"); // how the focus leaves the box
+    QTest::addColumn<QString>("shown");
+    // The formatted text may be longer than what the box lets a person type.
+    for (const char *leave :
+         {"tab", "backtab", "enter", "click-box", "click-button", "other-window"}) {
+        QTest::addRow("winners-beyond-typing-limit-%s", leave)
+            << 10 << u"12345"_s << QString::fromLatin1(leave) << u"12.345"_s;
+    }
+    QTest::newRow("first-prize-by-tab")
+        << 5 << u"209160441,54"_s << u"tab"_s << u"209.160.441,54"_s;
+    QTest::newRow("jackpot-by-click") << 21 << u"0"_s << u"click-box"_s << u"0,00"_s;
+    QTest::newRow("winners-1500") << 11 << u"1500"_s << u"backtab"_s << u"1.500"_s;
+    QTest::newRow("winners-zero-empties") << 8 << u"0"_s << u"enter"_s << QString();
+    QTest::newRow("header-never-formatted") << 1 << u"1500"_s << u"tab"_s << u"1500"_s;
+}
+
+void TestForm29::reformatOnLeaving()
+{
+    QFETCH(int, boxNumber);
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    QFETCH(QString, shown);
+    openForm();
+    TextBox *b = box(boxNumber);
+    enterBox(b);
+    type(typed);
+    QCOMPARE(b->text(), typed);
+    if (leave == u"tab") {
+        press(Qt::Key_Tab);
+    } else if (leave == u"backtab") {
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+    } else if (leave == u"enter") {
+        press(Qt::Key_Return);
+    } else if (leave == u"click-box") {
+        clickOn(box(boxNumber == 21 ? 1 : 21));
+    } else if (leave == u"click-button") {
+        clickOn(child<QPushButton>(m_form, "Command3D9")); // "^", which does nothing
+    } else {
+        QWidget *main = startupWindow();
+        QApplication::setActiveWindow(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+    }
+    QTRY_VERIFY(!b->hasFocus());
+    QCOMPARE(b->text(), shown);
+    QTest::qWait(20); // nothing puts the typed text back afterwards
+    QCOMPARE(b->text(), shown);
+}
+
+void TestForm29::enterOnStampaPrintsOncePerPress()
+{
+    openForm();
+    auto *stampa = child<QPushButton>(m_form, "Command3D1");
+    QTRY_VERIFY(stampa->isEnabled());
+    clickOn(box(21));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focused(), stampa);
+    QCOMPARE(documentsPrinted(), 0); // the Enter that moved the focus prints nothing
+    press(Qt::Key_Return);
+    QCOMPARE(documentsPrinted(), 1);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(documentsPrinted(), 2);
+    // A held key repeats its press; the repeats print nothing.
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(stampa, &repeat);
+    }
+    QCOMPARE(documentsPrinted(), 2);
+    press(Qt::Key_Space);
+    QCOMPARE(documentsPrinted(), 3);
 }
 
 QTEST_MAIN(TestForm29)
