@@ -1,229 +1,160 @@
+#include "printout/analysisprintout.h"
 #include "printout/combination.h"
 #include "printout/noticeprintout.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace enalotto;
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(PrizeSection)
-Q_DECLARE_METATYPE(DisplayedDraw)
+Q_DECLARE_METATYPE(PrintJob)
 
 class TestPrintouts : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void combination_data();
-    void combination();
-    void centring_data();
+    void pages_data();
+    void pages();
+    void copyLines_data();
+    void copyLines();
     void centring();
-    void headerBlock_data();
-    void headerBlock();
-    void fullNotice();
-    void prizeSection_data();
-    void prizeSection();
-    void fieldsNeverCut();
 };
 
 namespace {
 
-DisplayedDraw sampleDraw()
+const std::array<QString, 6> Numbers{u"01"_s, u"07"_s, u"12"_s, u"33"_s, u"45"_s, u"90"_s};
+const std::array<QString, 6> Worked{u"03"_s, u"08"_s, u"09"_s, u"10"_s, u"45"_s, u"90"_s};
+const DisplayedDraw Draw{u"23MAG2026"_s, u"83"_s, Numbers, u"20"_s, u"55"_s};
+const QString Separator = u" ******************************"_s;
+
+// A shop's notice with every box filled, as notice-full.txt shows it, unless its header
+// lines ('|' apart) or its prize section are given.
+NoticeInput sampleNotice(PrizeSection section = PrizeSection::Table,
+                         const QString &header = u"TABACCHERIA CENTRALE|VIA ROMA 1|TEL. 000 000"_s)
 {
-    DisplayedDraw d;
-    d.date = u"23MAG2026"_s;
-    d.contest = u"83"_s;
-    d.numbers = {u"01"_s, u"07"_s, u"12"_s, u"33"_s, u"45"_s, u"90"_s};
-    d.jolly = u"20"_s;
-    d.superStar = u"55"_s;
-    return d;
+    const QStringList c =
+        u"/0,00 1/512.345,67 12/31.234,56 1.102/345,67 45.210/28,90 / "
+        u"3/4.512,00 41/3.456,78 1.230/100,00 9.876/10,00 54.321/5,00"_s.split(u' ');
+    const QStringList h = header.split(u'|');
+    NoticeInput in{{h[0], h[1], h[2]}, u"83"_s, Draw.date,          Draw,
+                   u"12.345.678,90"_s, {},      u"81.300.000,00"_s, section};
+    for (int i = 0; i < CategoryCount; ++i)
+        in.categories[size_t(i)] = {c[i].section(u'/', 0, 0), c[i].section(u'/', 1)};
+    return in;
 }
 
-NoticeInput sampleNotice()
+// The analysis window on the worked example's draw: its COLONNA and its ten values, blank
+// apart, in the order somma npari ndisp inte gp gd cons min mas est.
+AnalysisView view(const QString &colonna, const QString &values)
 {
-    NoticeInput in;
-    in.header = {u"TABACCHERIA CENTRALE"_s, u"VIA ROMA 1"_s, u"TEL. 000 000"_s};
-    in.contest = u"83"_s;
-    in.date = u"23MAG2026"_s;
-    in.draw = sampleDraw();
-    in.prizePool = u"12.345.678,90"_s;
-    const char *winners[CategoryCount] = {"",  "1",  "12",    "1.102", "45.210", "",
-                                          "3", "41", "1.230", "9.876", "54.321"};
-    const char *amounts[CategoryCount] = {"0,00",   "512.345,67", "31.234,56", "345,67",
-                                          "28,90",  "",           "4.512,00",  "3.456,78",
-                                          "100,00", "10,00",      "5,00"};
-    for (int i = 0; i < CategoryCount; ++i)
-        in.categories[size_t(i)] = {QString::fromLatin1(winners[i]),
-                                    QString::fromLatin1(amounts[i])};
-    in.jackpot = u"81.300.000,00"_s;
-    in.section = PrizeSection::Table;
-    return in;
+    const QStringList v = values.split(u' ');
+    return {u"23MAG2026"_s, Worked, u"17"_s, colonna, v[0], v[1], v[2],
+            v[3],           v[4],   v[5],    v[6],    v[7], v[8], v[9]};
 }
 
 QStringList readFixture(const QString &name)
 {
     QFile file(QStringLiteral(ENALOTTO_TEST_DATA) + u'/' + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {u"missing fixture "_s + name};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                        : u"missing fixture "_s + name + u'\n';
+    return text.chopped(1).split(u'\n'); // the last line's end
+}
+
+// The fonts and sizes a job sets, in order, then "end" when its last operation ends the page.
+QString fontsAndEnd(const PrintJob &job)
+{
+    QString set;
+    for (const PrintOp &o : job.ops())
+        if (o.kind == PrintOp::Kind::FontName || o.kind == PrintOp::Kind::FontSize)
+            set += (o.kind == PrintOp::Kind::FontName ? o.text : QString::number(o.size)) + u'|';
+    return set + (job.ops().last().kind == PrintOp::Kind::EndDocument ? u"end"_s : QString());
 }
 
 } // namespace
 
-void TestPrintouts::combination_data()
+void TestPrintouts::pages_data()
 {
-    QTest::addColumn<DisplayedDraw>("draw");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("copy");
+    QTest::addColumn<PrintJob>("job");
+    QTest::addColumn<QStringList>("lines"); // with the style marks of printedMarkup()
+    QTest::addColumn<QString>("fonts");
+    const QString draw = u"courier new|11|end"_s, shop = u"Courier New|30|14|end"_s;
+    const QStringList full = readFixture(u"notice-full.txt"_s);
 
-    QTest::newRow("numbers-jolly-superstar")
-        << sampleDraw()
-        << QStringList{QString(),
-                       u"                 COMBINAZIONE VINCENTE SUPER ENALOTTO DEL 23MAG2026"_s,
-                       QString(),
-                       u"               01 07 12 33 45 90  NUMERO JOLLY 20  NUMERO SUPERSTAR 55"_s}
-        << u"01 07 12 33 45 90 20 55"_s;
-    QTest::newRow("empty-labels")
-        << DisplayedDraw{}
-        << QStringList{QString(), u"                 COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s,
-                       QString(), u"                      NUMERO JOLLY   NUMERO SUPERSTAR "_s}
-        << QString(7, u' ');
+    QTest::newRow("combination") << combinationPrintout(Draw) << readFixture(u"combination.txt"_s)
+                                 << draw;
+    QTest::newRow("analysis-each-value-in-its-row")
+        << analysisPrintout(view(QString(), u"1000 1 2 3 4 5 6 -46 100 7"_s))
+        << readFixture(u"analysis-page.txt"_s) << draw;
+    QTest::newRow("notice-table-with-jackpot") << noticePrintout(sampleNotice()) << full << shop;
+    QTest::newRow("notice-filler-even-with-jackpot")
+        << noticePrintout(sampleNotice(PrizeSection::Filler))
+        << full.mid(0, 10) + QStringList(15, QString()) + full.mid(24) << shop;
+    QTest::newRow("notice-neither") << noticePrintout(sampleNotice(PrizeSection::None))
+                                    << full.mid(0, 10) + full.mid(24) << shop;
+    const auto headed = [&](const char *name, const QString &header, const QStringList &block) {
+        QTest::newRow(name) << noticePrintout(sampleNotice(PrizeSection::Table, header))
+                            << block + full.mid(5) << shop;
+    };
+    headed("notice-header-first-empty", u"|B|C"_s, {{}, {}, {}, Separator, Separator});
+    headed("notice-header-second-empty-third-filled", u"ABCDEFGHIJ||C"_s,
+           {Separator, u"          ABCDEFGHIJ"_s, Separator, {}, {}});
+    headed("notice-header-third-empty", u"A|BB|"_s,
+           {Separator, u"               A"_s, u"              BB"_s, Separator, {}});
+    NoticeInput in = sampleNotice();
+    in.prizePool = u"1,00"_s;
+    in.categories.fill({});
+    in.categories[0] = {u"123456"_s, u"1234567890123456"_s};
+    in.jackpot.clear();
+    QTest::newRow("notice-fields-padded-or-whole-no-jackpot")
+        << noticePrintout(in) << readFixture(u"notice-fields.txt"_s) + full.mid(24) << shop;
+    // No column moves text back, styles open on printed text, an open line is still printed.
+    PrintJob open;
+    open.text(u"abc"_s).bold(true).text(QString()).bold(false).column(3).text(u"d"_s);
+    open.column(6).bold(true).text(u"e"_s).column(8).text(u"f"_s);
+    QTest::newRow("job-of-text-columns-and-an-open-line")
+        << open << QStringList{u"abcd [b]e f[/b]"_s} << QString();
 }
 
-void TestPrintouts::combination()
+void TestPrintouts::pages()
 {
-    QFETCH(DisplayedDraw, draw);
+    QFETCH(PrintJob, job);
     QFETCH(QStringList, lines);
-    QFETCH(QString, copy);
-
-    const PrintJob job = combinationPrintout(draw);
-    QCOMPARE(printedLines(job.ops()), lines);
-    QCOMPARE(combinationCopyLine(draw), copy);
-    QCOMPARE(job.ops().at(0).text, u"courier new"_s);
-    QCOMPARE(job.ops().at(1).size, 11.0);
-    QCOMPARE(job.ops().last().kind, PrintOp::Kind::EndDocument);
-    if (!draw.date.isEmpty()) {
-        const QString numbersLine = lines[3];
-        QCOMPARE(numbersLine.size(), 70);
-        QCOMPARE(numbersLine.indexOf(u"01"_s) + 1, 16);
-        QCOMPARE(numbersLine.mid(47, 2), u"20"_s); // Jolly in column 48
-        QCOMPARE(numbersLine.mid(68, 2), u"55"_s); // SuperStar in column 69
-        QCOMPARE(lines[1].size(), 67);
-        QCOMPARE(copy.size(), 23);
-    }
-    // Two prints in a row give the same page.
-    QCOMPARE(combinationPrintout(draw).ops(), job.ops());
+    QFETCH(QString, fonts);
+    QCOMPARE(printedMarkup(job.ops()), lines);
+    QCOMPARE(printedLines(job.ops()),
+             lines.replaceInStrings(QRegularExpression(u"\\[/?[bi]\\]"_s), QString()));
+    QCOMPARE(fontsAndEnd(job), fonts);
 }
 
-void TestPrintouts::centring_data()
+void TestPrintouts::copyLines_data()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("column");
-    QTest::newRow("30") << 30 << 1;
-    QTest::newRow("29") << 29 << 2;
-    QTest::newRow("20") << 20 << 6;
-    QTest::newRow("11") << 11 << 11;
-    QTest::newRow("10") << 10 << 11;
-    QTest::newRow("1") << 1 << 16;
-    QTest::newRow("longer-than-grid") << 33 << 0;
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("combination") << combinationCopyLine(Draw) << u"01 07 12 33 45 90 20 55"_s;
+    QTest::newRow("analysis-short-values-left-aligned")
+        << analysisCopyLine(view(colonnaCaption(Worked, u"17"_s), u"21 1 2 3 4 5 6 0 8 7"_s))
+        << u"03  08  09  10  45  90  J. 17    21   1  2  3  4  5  6  0   8   7 \r\n"_s;
+}
+
+void TestPrintouts::copyLines()
+{
+    QFETCH(QString, copy);
+    QFETCH(QString, expected);
+    QCOMPARE(copy, expected);
 }
 
 void TestPrintouts::centring()
 {
-    QFETCH(int, length);
-    QFETCH(int, column);
-    QCOMPARE(centringColumn(length), column);
-}
-
-void TestPrintouts::headerBlock_data()
-{
-    QTest::addColumn<QStringList>("header");
-    QTest::addColumn<QStringList>("block");
-    const QString sep = u" ******************************"_s;
-    QTest::newRow("first-empty-others-filled")
-        << QStringList{QString(), u"B"_s, u"C"_s}
-        << QStringList{QString(), QString(), QString(), sep, sep};
-    QTest::newRow("second-empty-third-filled")
-        << QStringList{u"ABCDEFGHIJ"_s, QString(), u"C"_s}
-        << QStringList{sep, u"          ABCDEFGHIJ"_s, sep, QString(), QString()};
-    QTest::newRow("third-empty") << QStringList{u"A"_s, u"BB"_s, QString()}
-                                 << QStringList{sep, u"               A"_s, u"              BB"_s,
-                                                sep, QString()};
-    QTest::newRow("all-filled-30-and-blanks")
-        << QStringList{QString(30, u'X'), u"   "_s, QString(29, u'Y')}
-        << QStringList{sep, QString(30, u'X'),
-                       u"              "
-                       "   "_s,
-                       u" "_s + QString(29, u'Y'), sep};
-}
-
-void TestPrintouts::headerBlock()
-{
-    QFETCH(QStringList, header);
-    QFETCH(QStringList, block);
-    NoticeInput in = sampleNotice();
-    in.header = {header[0], header[1], header[2]};
-    QCOMPARE(printedLines(noticePrintout(in).ops()).mid(0, 5), block);
-}
-
-void TestPrintouts::fullNotice()
-{
-    const PrintJob job = noticePrintout(sampleNotice());
-    QCOMPARE(printedMarkup(job.ops()), readFixture(u"notice-full.txt"_s));
-    // Every line of the table ends in column 31; the footer is smaller and follows.
-    const QStringList lines = printedLines(job.ops());
-    for (int i = 11; i <= 23; ++i)
-        QCOMPARE(lines[i].size(), 31);
-    QCOMPARE(job.ops().at(0).text, u"Courier New"_s);
-    QCOMPARE(job.ops().at(1).size, 30.0);
-    const auto sizes = std::count_if(job.ops().begin(), job.ops().end(), [](const PrintOp &o) {
-        return o.kind == PrintOp::Kind::FontSize;
-    });
-    QCOMPARE(sizes, 2);
-}
-
-void TestPrintouts::prizeSection_data()
-{
-    QTest::addColumn<PrizeSection>("section");
-    QTest::addColumn<QString>("jackpot");
-    QTest::addColumn<int>("linesBeforeFooter");
-    QTest::addColumn<bool>("blankFiller");
-    QTest::newRow("table-without-jackpot") << PrizeSection::Table << QString() << 10 + 13 << false;
-    QTest::newRow("table-with-jackpot") << PrizeSection::Table << u"1,00"_s << 10 + 14 << false;
-    QTest::newRow("filler-even-with-jackpot")
-        << PrizeSection::Filler << u"1,00"_s << 10 + 15 << true;
-    QTest::newRow("neither") << PrizeSection::None << u"1,00"_s << 10 << false;
-}
-
-void TestPrintouts::prizeSection()
-{
-    QFETCH(PrizeSection, section);
-    QFETCH(QString, jackpot);
-    QFETCH(int, linesBeforeFooter);
-    QFETCH(bool, blankFiller);
-    NoticeInput in = sampleNotice();
-    in.section = section;
-    in.jackpot = jackpot;
-    const QStringList lines = printedLines(noticePrintout(in).ops());
-    QCOMPARE(lines.size(), linesBeforeFooter + 1);
-    QCOMPARE(lines.last(), u"   Elaborazione e stampa dati su PC programma VUR! PRO"_s);
-    if (blankFiller)
-        QCOMPARE(lines.mid(10, 15), QStringList(15, QString()));
-}
-
-void TestPrintouts::fieldsNeverCut()
-{
-    NoticeInput in = sampleNotice();
-    in.categories[0] = {u"123456"_s, u"1,00"_s};
-    in.categories[1] = {QString(), QString()};
-    const QStringList lines = printedLines(noticePrintout(in).ops());
-    QCOMPARE(lines[12], u" AI (123456) 6 Euro            1,00"_s);
-    QCOMPARE(lines[12].size(), 35);
-    QCOMPARE(lines[13], u" AI (  ) 5+ Euro               "_s);
+    // Lengths 0 to 34 on the grid of 31: one column further left at each even length.
+    const QList<int> columns{16, 16, 15, 15, 14, 14, 13, 13, 12, 12, 11, 11, 10, 10, 9, 9, 8, 8,
+                             7,  7,  6,  6,  5,  5,  4,  4,  3,  3,  2,  2,  1,  1,  0, 0, -1};
+    QList<int> got;
+    for (int length = 0; length < columns.size(); ++length)
+        got << centringColumn(length);
+    QCOMPARE(got, columns);
 }
 
 QTEST_GUILESS_MAIN(TestPrintouts)
