@@ -115,6 +115,7 @@ void TestArchive::sampleArchive()
     QCOMPARE(result.LastYearCount, 83); // the draws of 2026
     QVERIFY(ReadDraw(file, 0));
     QCOMPARE(CurrentDraw.DrawDate, QByteArray("03DIC1997"));
+    QVERIFY(!ReadDraw(file, 4202)); // the file ends before the record would begin
 }
 
 QTEST_GUILESS_MAIN(TestArchive)

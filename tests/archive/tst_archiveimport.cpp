@@ -28,12 +28,12 @@ void TestArchiveImport::import_data()
     // whenever a row of the file was not taken.
     const QByteArray sixth = record("06GEN2026", "010203040506", "07", "08");
     const QByteArray both = sixth + record("07GEN2026", "111213141516", "17", "18");
-    row("header-semicolons.csv", 0, both, u"Aggiunte 2 estrazioni."_s);
-    row("header-names-extra-columns-dotted-dates.csv", 0, both, u"Aggiunte 2"_s);
-    row("english-header-bom-crlf-any-order.csv", 0, sixth, u"Aggiunte 1"_s);
+    row("header-semicolons-with-weekday.csv", 0, both, u"Aggiunte 2 estrazioni."_s);
+    row("quoted-header-extra-columns-dotted-dates.csv", 0, both, u"Aggiunte 2"_s);
+    row("english-header-bom-crlf-any-order.csv", 0, sixth, u"date aaaa-mm-gg).\nAggiunte 1"_s);
     row("windows-1252-header.csv", 0, sixth, u"Aggiunte 1"_s);
     row("header-without-superstar-2005.csv", 1, {},
-        u"intestazione data n1 n2 n3 n4 n5 n6 jolly; separatore punto e virgola; date "
+        u"intestazione data concorso n1 n2 n3 n4 n5 n6 jolly; separatore punto e virgola; date "
         "gg/mm/aaaa; senza SuperStar"_s);
     row("no-header-sequence-tabs-iso-dates.txt", 0, both,
         u"senza intestazione, colonne supposte numero data n1 n2 n3 n4 n5 n6 jolly superstar; "
@@ -45,15 +45,16 @@ void TestArchiveImport::import_data()
     row("no-header-ninth-value-from-28-03-2006-superstar.csv", 1, {},
         u"colonne supposte data n1 n2 n3 n4 n5 n6 jolly superstar; separatore virgola; date "
         "gg/mm/aaaa)"_s);
-    row("month-first.csv", 0, sixth + record("13GEN2026", "212223242526", "27", "28"),
-        u"date mm/gg/aaaa"_s);
+    row("month-first-with-an-older-draw.csv", 1,
+        sixth + record("13GEN2026", "212223242526", "27", "28"), u"date mm/gg/aaaa"_s);
     row("json-one-line.json", 0, both, u"Aggiunte 2"_s);
     row("json-object-six-fields.json", 0, sixth, u"Aggiunte 1"_s);
     row("json-superstar-null-before-2006.json", 1, {},
         u"JSON, campi date jolly n1 n2 n3 n4 n5 n6 superstar; date aaaa-mm-gg"_s);
     row("already-present-and-new.csv", 0, sixth, u"1 già presenti"_s);
     row("same-draw-twice-added-once.csv", 0, sixth, u"Aggiunte 1 estrazioni."_s);
-    row("older-than-newest-not-in-archive.csv", 1, {}, u"1 precedenti all'ultima e assenti"_s);
+    row("older-than-newest-without-superstar.csv", 1, {},
+        u"senza SuperStar).\nAggiunte 0 estrazioni (1 precedenti all'ultima e assenti"_s);
     row("not-a-list-of-draws.json", 1, {}, u"non contiene un elenco di estrazioni"_s);
     row("text-without-draws.txt", 1, {}, u"si leggono file di testo"_s);
     row("two-digit-year.csv", 1, {}, u"quattro cifre"_s);
@@ -69,7 +70,7 @@ void TestArchiveImport::import_data()
         "escluse: 3."_s);
     row("date-in-the-future.csv", 1, sixth, u"riga 2: il 07/01/2036 è dopo oggi"_s);
     row("disagreement-listed-newer-still-added.csv", 1, sixth,
-        u"riga 2: l'estrazione del 05/01/2026 è diversa; archivio 41 42 43 44 45 46, Jolly 47, "
+        u"riga 3: l'estrazione del 05/01/2026 è diversa; archivio 41 42 43 44 45 46, Jolly 47, "
         "SuperStar 90, file 01 02 03 04 05 06, Jolly 7, SuperStar 8"_s);
     row("twice-in-the-file-with-other-numbers.csv", 1, sixth,
         u"riga 2: l'estrazione del 06/01/2026 è diversa; archivio riga 1"_s);

@@ -96,6 +96,7 @@ void TestArchiveTool::commands_data()
             u"già presente con altri numeri: 41 42 43 44 45 46, Jolly 47, SuperStar 90"_s);
     refused("older-date", 1, u"04/01/2026"_s, u"non è dopo l'ultima"_s);
     refused("no-such-day", 1, u"31/06/2026"_s, u"la data \"31/06/2026\" non esiste"_s);
+    refused("three-digit-year", 1, u"06/01/026"_s, u"non è nel formato gg/mm/aaaa"_s);
     refused("number-0", 2, u"0"_s, u"il numero 0 non è tra 1 e 90"_s);
     refused("number-91", 5, u"91"_s, u"il numero 91 non è tra 1 e 90"_s);
     refused("number-repeated", 4, u"1"_s, u"il numero 1 è ripetuto"_s);
@@ -151,8 +152,8 @@ void TestArchiveTool::commands_data()
     onSmall("export-onto-its-backup", u"esporta se.bak"_s, 1, u"è un archivio delle estrazioni"_s);
     onSmall("export-to-standard-output", u"esporta"_s, 0,
             u"data;n1;n2;n3;n4;n5;n6;jolly;superstar\n2005-12-30;01;02;03;04;05;06;07;00\n"_s);
-    runRow("export-of-an-unreadable-date", record("01XXX2026", "010203040506", "07", "08"),
-           u"esporta"_s, 1, u"record 1: la data \"01XXX2026\" non è leggibile"_s);
+    runRow("export-of-an-unreadable-date", record(" 1GEN2026", "010203040506", "07", "08"),
+           u"esporta"_s, 1, u"record 1: la data \" 1GEN2026\" non è leggibile"_s);
 }
 
 void TestArchiveTool::commands()
@@ -171,6 +172,8 @@ void TestArchiveTool::undoAndExportOntoACopy()
     QVERIFY(QFile::copy(u"se"_s, u"copia"_s));
     QCOMPARE(tool(u"esporta copia"_s).status, 1);
     QCOMPARE(readFile(u"copia"_s), readFile(u"se"_s));
+    writeFile(u"vuoto.csv"_s, {}); // any other file is written over
+    QCOMPARE(tool(u"esporta vuoto.csv"_s).status, 0);
     const ToolRun undo = tool(u"annulla"_s);
     QVERIFY2(undo.said.contains(u"tolte 1 estrazioni; ora l'archivio ha 5"_s),
              qPrintable(undo.said));
@@ -187,8 +190,8 @@ void TestArchiveTool::undoAndExportOntoACopy()
 
 void TestArchiveTool::numberStatsByHand()
 {
-    // Draws as value lists; a value twice in a draw counts once.
-    const NumberTable s = numberStats({{1, 2}, {3, 3}, {1}, {}, {2}});
+    // Draws as value lists: a value twice in a draw counts once, one outside 0-90 not at all.
+    const NumberTable s = numberStats({{1, 2}, {3, 3, 91, -1}, {1, 90}, {0}, {2}});
     const auto figures = [&](size_t v) {
         return QVector<int>{s[v].count, s[v].currentDelay, s[v].longestDelay};
     };
@@ -196,6 +199,8 @@ void TestArchiveTool::numberStatsByHand()
     QCOMPARE(figures(2), (QVector<int>{2, 0, 3})); // absent in draws 2, 3 and 4
     QCOMPARE(figures(3), (QVector<int>{1, 3, 3}));
     QCOMPARE(figures(4), (QVector<int>{0, 5, 5}));
+    QCOMPARE(figures(0), (QVector<int>{1, 1, 3}));
+    QCOMPARE(figures(90), (QVector<int>{1, 2, 2}));
 }
 
 QTEST_GUILESS_MAIN(TestArchiveTool)

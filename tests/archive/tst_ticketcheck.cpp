@@ -53,20 +53,25 @@ void TestTicketCheck::controlla_data()
     row("no-such-day", "1 2 3 4 5 6 --dal 31/02/2026", 1, u"--dal: la data \"31/02/2026\" non"_s);
     row("option-without-value", "1 2 3 4 5 6 --al", 1, u"--al vuole un valore"_s);
 
-    // Four made-up draws: 3 numbers while the SuperStar was not drawn yet, 2 and 0 with it,
-    // and a 6; newest first, the notice of the SuperStar's first draw said once.
+    // Made-up draws: 3 numbers while the SuperStar was not drawn yet, 2 and 0 with it, and a
+    // 6; two whose numbers cannot be read are passed over. Newest first, the notice of the
+    // SuperStar's first draw said once.
     const QByteArray madeUp = record("27MAR2006", "010203040506", "07", "16") +
                               record("28MAR2006", "010211121314", "15", "16") +
+                              record("29MAR2006", "0102xx040506", "07", "16") +
                               record("30MAR2006", "303132333435", "36", "16") +
+                              record("31MAR2006", "010203202122", "xx", "16") +
                               record("01APR2006", "010203202122", "07", "09");
     runRow("superstar-from-its-first-draw", madeUp, u"controlla 1 2 3 20 21 22 --superstar 16"_s, 0,
            u"estrazioni controllate: 4.\nIl SuperStar si estrae dal 28/03/2006: per le estrazioni "
            "precedenti conta solo la colonna.\n01/04/2006  6\n30/03/2006  0 STELLA\n28/03/2006  2 "
            "STELLA\n27/03/2006  3\nVincite per categoria: 6: 1, 5+: 0, 5: 0, 4: 0, 3: 1, 5 "
            "STELLA: 0, 4 STELLA: 0, 3 STELLA: 0, 2 STELLA: 1, 1 STELLA: 0, 0 STELLA: 1.\n"_s);
-    // A system of 7 with the Jolly: on the draw of 6, one column is a 6 and six are 5 or 5+.
-    runRow("system-of-7-with-the-jolly", madeUp, u"controlla 1 2 3 20 21 22 7 --dal 01/04/2006"_s,
-           0, u"01/04/2006  6: 1, 5+: 6\n"_s);
+    // A system of 7 with the Jolly: on the draw of 6, one column is a 6 and six are 5+; on
+    // the draw of 3, four columns are a 3. The draws it did not win are not listed.
+    runRow("system-of-7-with-the-jolly", madeUp, u"controlla 1 2 3 20 21 22 7"_s, 0,
+           u"01/04/2006  6: 1, 5+: 6\n27/03/2006  3: 4\nVincite per categoria: 6: 1, 5+: 6, 5: 0, "
+           "4: 0, 3: 4.\n"_s);
 }
 
 void TestTicketCheck::controlla()
