@@ -64,7 +64,8 @@ void TestArchiveImport::import_data()
         u"riga 2: Jolly vuoto. Righe escluse: 1."_s);
     row("unreadable-date-keeps-its-place.csv", 1, sixth,
         u"riga 2: la data \"7 gennaio\" non è nel formato"_s);
-    // Three rows taken (older than the archive's newest) and three refused.
+    // Until 27/03/2006 a SuperStar may be empty or 0, not 8; from 28/03/2006 it must be there
+    // and not 0: three rows taken (older than the archive's newest), three refused.
     row("superstar-from-28-03-2006.csv", 1, {},
         u"3 precedenti all'ultima e assenti, ignorate).\nriga 3: SuperStar vuoto. Righe "
         "escluse: 3."_s);
