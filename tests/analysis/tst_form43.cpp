@@ -17,6 +17,7 @@ private slots:
     void followsTheMainWindow();
     void hiddenMainWindowBlanksEverything();
     void printAndCopy();
+    void blankedEvenWhenNothingWasAnalysed();
 
 private:
     std::unique_ptr<WorkDir> m_dir;
@@ -113,6 +114,19 @@ void TestForm43::printAndCopy()
     QCOMPARE(m_printer.ops.size(), before + 4);
     QVERIFY(boxes.seen.empty());
     QCOMPARE(caption(m_form, "SOMMA"), u"165"_s);
+}
+
+void TestForm43::blankedEvenWhenNothingWasAnalysed()
+{
+    // The newest draw starts with "00": nothing is analysed, yet hiding still blanks the date.
+    closeAllWindows();
+    m_main = startOn(record("03GEN2026", "000309104508", "17", "01"));
+    QVERIFY(m_main);
+    m_form = openAnalysis();
+    QVERIFY(waitForTick(m_form));
+    QCOMPARE(caption(m_form, "COLONNA"), QString());
+    m_main->hide();
+    QTRY_COMPARE_WITH_TIMEOUT(caption(m_form, "Label3"), u"_________"_s, 50);
 }
 
 QTEST_MAIN(TestForm43)
