@@ -18,6 +18,8 @@ private slots:
     void scan_data();
     void scan();
     void sampleArchive();
+    void opensRegularFilesOnly_data();
+    void opensRegularFilesOnly();
 };
 
 void TestArchive::readDraw_data()
@@ -116,6 +118,26 @@ void TestArchive::sampleArchive()
     QVERIFY(ReadDraw(file, 0));
     QCOMPARE(CurrentDraw.DrawDate, QByteArray("03DIC1997"));
     QVERIFY(!ReadDraw(file, 4202)); // the file ends before the record would begin
+}
+
+void TestArchive::opensRegularFilesOnly_data()
+{
+    QTest::addColumn<QByteArray>("file"); // see placeFile()
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("regular-even-empty") << QByteArray() << true;
+    QTest::newRow("missing") << QByteArray("<none>") << false;
+    QTest::newRow("a-folder") << QByteArray("<dir>") << false;
+    QTest::newRow("a-named-pipe-at-once") << QByteArray("<fifo>") << false;
+}
+
+void TestArchive::opensRegularFilesOnly()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, opens);
+    WorkDir dir;
+    placeFile(u"se"_s, file);
+    ArchiveFile archive;
+    QCOMPARE(archive.open(u"se"_s), opens);
 }
 
 QTEST_GUILESS_MAIN(TestArchive)
