@@ -33,18 +33,14 @@ void TestArchiveImport::import_data()
     row("english-header-bom-crlf-any-order.csv", 0, sixth, u"date aaaa-mm-gg).\nAggiunte 1"_s);
     row("windows-1252-header.csv", 0, sixth, u"Aggiunte 1"_s);
     row("header-without-superstar-2005.csv", 1, {},
-        u"intestazione data concorso n1 n2 n3 n4 n5 n6 jolly; separatore punto e virgola; date "
-        "gg/mm/aaaa; senza SuperStar"_s);
+        u"intestazione data concorso n1 n2 n3 n4 n5 n6 jolly; separatore punto e virgola"_s);
     row("no-header-sequence-tabs-iso-dates.txt", 0, both,
-        u"senza intestazione, colonne supposte numero data n1 n2 n3 n4 n5 n6 jolly superstar; "
-        "separatore tabulazione; date aaaa-mm-gg"_s);
+        u"numero data n1 n2 n3 n4 n5 n6 jolly superstar; separatore tabulazione; date aaaa-mm-gg"_s);
     row("no-header-newest-first-crlf.csv", 0, both, u"Aggiunte 2"_s);
     row("no-header-ninth-value-on-27-03-2006-not-superstar.csv", 1, {},
-        u"colonne supposte data n1 n2 n3 n4 n5 n6 jolly; separatore virgola; date gg/mm/aaaa; "
-        "senza SuperStar"_s);
+        u"data n1 n2 n3 n4 n5 n6 jolly; separatore virgola; date gg/mm/aaaa; senza SuperStar"_s);
     row("no-header-ninth-value-from-28-03-2006-superstar.csv", 1, {},
-        u"colonne supposte data n1 n2 n3 n4 n5 n6 jolly superstar; separatore virgola; date "
-        "gg/mm/aaaa)"_s);
+        u"data n1 n2 n3 n4 n5 n6 jolly superstar; separatore virgola; date gg/mm/aaaa)"_s);
     row("month-first-with-an-older-draw.csv", 1,
         sixth + record("13GEN2026", "212223242526", "27", "28"), u"date mm/gg/aaaa"_s);
     row("json-one-line.json", 0, both, u"Aggiunte 2"_s);

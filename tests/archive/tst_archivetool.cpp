@@ -94,6 +94,8 @@ void TestArchiveTool::commands_data()
             u"05/01/2026 è già presente."_s);
     refused("present-with-other-numbers", 1, u"05/01/2026"_s,
             u"già presente con altri numeri: 41 42 43 44 45 46, Jolly 47, SuperStar 90"_s);
+    onSmall("present-before-the-superstar", u"aggiungi 30/12/2005 1 2 3 4 5 7 8"_s, 1,
+            u"altri numeri: 01 02 03 04 05 06, Jolly 7.\n"_s);
     refused("older-date", 1, u"04/01/2026"_s, u"non è dopo l'ultima"_s);
     refused("no-such-day", 1, u"31/06/2026"_s, u"la data \"31/06/2026\" non esiste"_s);
     refused("three-digit-year", 1, u"06/01/026"_s, u"non è nel formato gg/mm/aaaa"_s);
@@ -132,12 +134,12 @@ void TestArchiveTool::commands_data()
            record("06GEN2026", "010203040506", "07", "08"));
 
     // Number 1 came out once, in the first of five draws: delay 4. The SuperStar is counted
-    // from its first draw, the third: 5 came out twice in three.
+    // from its first draw, the third: 90 came out in the last of three, two after the first.
     onSmall("number-1-once-in-five", u"statistiche"_s, 0,
             u"\n     1       1        4            4\n"_s);
     onSmall("superstar-from-its-first-draw", u"statistiche"_s, 0, u"SUPERSTAR (su 3 estrazioni"_s);
-    onSmall("superstar-5-twice-in-three", u"statistiche"_s, 0,
-            u"\n     5       2        1            1\n"_s);
+    onSmall("superstar-90-last-of-three", u"statistiche"_s, 0,
+            u"\n    90       1        0            2\n"_s);
     onSmall("ultimi-2", u"statistiche --ultimi 2"_s, 0, u"considerate: 2, dal 03GEN2026 al"_s);
     onSmall("ultimi-1-with-equals", u"statistiche --ultimi=1"_s, 0, u"1, dal 05GEN2026 al 05GEN"_s);
     onSmall("ultimi-0", u"statistiche --ultimi 0"_s, 1, u"--ultimi vuole un numero"_s);
