@@ -50,7 +50,7 @@ void TestArchiveImport::import_data()
     row("already-present-and-new.csv", 0, sixth, u"1 già presenti"_s);
     row("same-draw-twice-added-once.csv", 0, sixth, u"Aggiunte 1 estrazioni."_s);
     row("older-than-newest-without-superstar.csv", 1, {},
-        u"senza SuperStar).\nAggiunte 0 estrazioni (1 precedenti all'ultima e assenti"_s);
+        u"date gg/mm/aaaa; senza SuperStar).\nAggiunte 0 estrazioni (1 precedenti all'ultima"_s);
     row("not-a-list-of-draws.json", 1, {}, u"non contiene un elenco di estrazioni"_s);
     row("text-without-draws.txt", 1, {}, u"si leggono file di testo"_s);
     row("two-digit-year.csv", 1, {}, u"quattro cifre"_s);

@@ -144,8 +144,11 @@ void TestArchiveTool::commands_data()
     onSmall("ultimi-1-with-equals", u"statistiche --ultimi=1"_s, 0, u"1, dal 05GEN2026 al 05GEN"_s);
     onSmall("ultimi-0", u"statistiche --ultimi 0"_s, 1, u"--ultimi vuole un numero"_s);
     onSmall("ultimi-without-value", u"statistiche --ultimi"_s, 1, u"--ultimi vuole un numero"_s);
-    onSmall("help-after-a-command", u"esporta --help"_s, 0, u"Comandi:"_s);
-    onSmall("unknown-option", u"importa x.csv --forza"_s, 1, u"sconosciuta per importa: --forza"_s);
+    onSmall("help-as-the-command", u"--help"_s, 0, u"Comandi:"_s);
+    onSmall("help-after-a-command", u"esporta -h"_s, 0, u"Comandi:"_s);
+    onSmall("option-of-another-command", u"importa x.csv --ultimi=2"_s, 1,
+            u"Opzione sconosciuta per importa: --ultimi=2"_s);
+    onSmall("unknown-short-option", u"verifica -x"_s, 1, u"Opzione sconosciuta per verifica: -x"_s);
     onSmall("extra-arguments", u"verifica se altro"_s, 1, u"Troppi argomenti per verifica"_s);
     onSmall("verifica-of-a-missing-file", u"verifica altro"_s, 2,
             u"leggere l'archivio \"altro\""_s);
