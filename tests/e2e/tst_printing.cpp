@@ -1,20 +1,20 @@
-// End-to-end printing through the system's default printer. Needs a CUPS scheduler with a
-// cups-pdf queue as the default (scripts/test-printer.sh); without it the printing cases are
-// skipped.
+// End-to-end printing through the system's default printer: a CUPS scheduler with the cups-pdf
+// queues of scripts/test-printer.sh, whose files appear in ENALOTTO_PDF_DIR and are read back
+// with poppler; without them the cases that print through CUPS are skipped.
+// noPrinterPrintsNothing runs with CUPS_SERVER pointing at a socket that does not exist.
 
-#include "notice/form29.h"
-#include "pdfsupport.h"
 #include "platform/systemprinter.h"
 #include "printout/noticeprintout.h"
+#include "testutil.h"
 
-#include <QLineEdit>
+#include <QDeadlineTimer>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
-#include <QScrollBar>
-
-using namespace enalotto;
+#include <cmath>
 
 class TestPrinting : public QObject
 {
@@ -26,91 +26,183 @@ private slots:
     void combinationPage();
     void noticePage();
     void noPrinterPrintsNothing();
+    void noticeFitsOnePage_data();
+    void noticeFitsOnePage();
+    void printableAreaOfTheQueue_data();
+    void printableAreaOfTheQueue();
 };
+
+namespace {
+
+// The standard output of a program run to its end.
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// What poppler reads of a PDF: pdfinfo's report, the lines as pdftotext lays them out (blanks
+// simplified, the blank lines at both ends left out) and the box of each word, in points from
+// the page's top left corner.
+struct Pdf
+{
+    explicit Pdf(const QString &path) : file(path), info(run(u"pdfinfo"_s, {path}))
+    {
+        const QString text = run(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s}).trimmed();
+        for (const QString &line : text.split(u'\n'))
+            lines << line.simplified();
+        static const QRegularExpression word(
+            u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+            "([^<]*)</word>"_s);
+        const QString html = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+            const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+            words.insert(m.captured(5), QRectF(topLeft, bottomRight));
+        }
+    }
+
+    [[nodiscard]] QString field(const QString &pattern) const
+    {
+        return QRegularExpression(pattern).match(info).captured(1);
+    }
+    [[nodiscard]] int pages() const { return field(u"Pages:\\s+(\\d+)"_s).toInt(); }
+    [[nodiscard]] QString paper() const { return field(u"Page size:\\s+(.*) pts"_s); }
+
+    QString file, info;
+    QStringList lines;
+    QMultiMap<QString, QRectF> words;
+};
+
+// Clicks the window's print button and reads the first new PDF in the queues' folder once
+// cups-pdf has stopped writing it; after a minute without one, a PDF of nothing.
+Pdf printAndRead(QWidget *window)
+{
+    const QDir dir(qEnvironmentVariable("ENALOTTO_PDF_DIR"));
+    const QStringList before = dir.entryList({u"*.pdf"_s}, QDir::Files);
+    click(window, "Command3D1");
+    for (QDeadlineTimer minute(60000); !minute.hasExpired();) {
+        for (const QString &name : dir.entryList({u"*.pdf"_s}, QDir::Files)) {
+            if (before.contains(name))
+                continue;
+            // cups-pdf writes the file in place: wait until it stops growing.
+            const QString file = dir.filePath(name);
+            for (qint64 size = -1; QFileInfo(file).size() != size; QTest::qWait(300))
+                size = QFileInfo(file).size();
+            return Pdf(file);
+        }
+        QTest::qWait(200);
+    }
+    return Pdf(QString());
+}
+
+// Opens the notice on the started program and types the shop's name, the prize pool and the
+// jackpot, and with `whole` the header's other two lines and two prize rows; null unless the
+// tick that sets the labels and the prize table's state came.
+Form29 *typedNotice(bool whole)
+{
+    Form29 *form = openNotice();
+    const char *const typed[] = {"Text1",  "RICEVITORIA DEL CORSO",
+                                 "Text4",  "12.345.678,90",
+                                 "Text21", "81.300.000,00", // box, text, box, text, ...
+                                 "Text2",  "TABACCHI",
+                                 "Text3",  "VIA ROMA 1",
+                                 "Text8",  "1",
+                                 "Text5",  "1.000.000,00",
+                                 "Text15", "2",
+                                 "Text23", "50.000,00"};
+    for (size_t i = 0; i < (whole ? std::size(typed) : 6); i += 2)
+        typeInto(form, typed[i], QString::fromUtf8(typed[i + 1]));
+    return waitForTick(form) ? form : nullptr;
+}
+
+// The program's printer, writing a PDF file of a chosen paper size instead of printing.
+class PdfFilePrinter : public SystemPrinter
+{
+public:
+    PdfFilePrinter(QString file, int size) : m_file(std::move(file)), m_size(size) {}
+
+protected:
+    std::unique_ptr<QPrinter> createPrinter() override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(m_file); // a name ending in ".pdf": a PDF file
+        printer->setPageSize(QPageSize(QPageSize::PageSizeId(m_size)));
+        return printer;
+    }
+
+private:
+    QString m_file;
+    int m_size; // a QPageSize::PageSizeId
+};
+
+} // namespace
 
 void TestPrinting::combinationPage()
 {
-    if (pdfDir().isEmpty())
+    if (qEnvironmentVariableIsEmpty("ENALOTTO_PDF_DIR"))
         QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
     WorkDir dir;
     Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
     QVERIFY(w);
-    const QStringList before = pdfs();
-    click(w, "Command3D1");
-    const QString pdf = waitForNewPdf(before);
-    QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
-
+    const Pdf pdf = printAndRead(w);
     const DisplayedDraw d = w->displayedDraw();
     const QString numbers = QStringList(d.numbers.begin(), d.numbers.end()).join(u' ');
-    QStringList lines;
-    for (const QString &line : pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s})))
-        lines << line.simplified();
-    QCOMPARE(lines, (QStringList{u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s + d.date, QString(),
-                                 numbers + u" NUMERO JOLLY "_s + d.jolly + u" NUMERO SUPERSTAR "_s +
-                                     d.superStar}));
+    QCOMPARE(pdf.lines,
+             (QStringList{u"COMBINAZIONE VINCENTE SUPER ENALOTTO DEL "_s + d.date, QString(),
+                          numbers + u" NUMERO JOLLY "_s + d.jolly + u" NUMERO SUPERSTAR "_s +
+                              d.superStar}));
+    QCOMPARE(pdf.pages(), 1);
+    QVERIFY(pdf.field(u"Title:(.*)"_s).contains(u"SUPER ENALOTTO"_s)); // the job's name
 
     // Columns from the words' positions: 11-point Courier is 6.6 points a column, and the
-    // first number stands in column 16.
-    const QMultiMap<QString, int> columns = wordColumns(pdf, 6.6, d.numbers[0], 16);
-    QCOMPARE(columns.value(u"COMBINAZIONE"_s), 18);
-    QCOMPARE(columns.value(d.date), 59);
-    for (int k = 1; k < 6; ++k)
-        QVERIFY(columns.values(d.numbers[size_t(k)]).contains(16 + 3 * k));
-    QVERIFY(columns.values(d.jolly).contains(48));
-    QVERIFY(columns.values(d.superStar).contains(69));
-    QCOMPARE(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), true);
+    // title starts in column 18.
+    QList<std::pair<QString, int>> columns;
+    for (const auto &[text, box] : pdf.words.asKeyValueRange()) {
+        const double fromTitle = box.left() - pdf.words.value(u"COMBINAZIONE"_s).left();
+        columns.append({text, 18 + int(std::lround(fromTitle / 6.6))});
+    }
+    const std::pair<QString, int> expected[] = {
+        {d.numbers[0], 16}, {d.date, 59},       {d.numbers[1], 19},
+        {d.numbers[2], 22}, {d.numbers[3], 25}, {d.numbers[4], 28},
+        {d.numbers[5], 31}, {d.jolly, 48},      {d.superStar, 69}};
+    for (const auto &word : expected)
+        QVERIFY2(columns.contains(word), qPrintable(word.first));
 }
 
 void TestPrinting::noticePage()
 {
-    if (pdfDir().isEmpty())
+    if (qEnvironmentVariableIsEmpty("ENALOTTO_PDF_DIR"))
         QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
     WorkDir dir;
-    Form32 *w = startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
-    QVERIFY(w);
-    Form29 *form = openNotice();
-    const std::pair<const char *, const char *> values[] = {
-        {"Text1", "RICEVITORIA DEL CORSO"},
-        {"Text2", "TABACCHI"},
-        {"Text3", "VIA ROMA 1"},
-        {"Text4", "12.345.678,90"},
-        {"Text8", "1"},
-        {"Text5", "1.000.000,00"},
-        {"Text15", "2"},
-        {"Text23", "50.000,00"},
-        {"Text21", "81.300.000,00"},
-    };
-    for (const auto &[name, text] : values)
-        typeInto(form, name, QString::fromUtf8(text));
-    QVERIFY(waitForTick(form)); // the labels and the prize table's state
-    const QStringList before = pdfs();
-    click(form, "Command3D1");
-    const QString pdf = waitForNewPdf(before);
-    QVERIFY2(!pdf.isEmpty(), "no PDF appeared");
-
-    QVERIFY(run(u"pdfinfo"_s, {pdf}).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
-    const QStringList lines = pageLines(run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
-    // The page as pdftotext reads it, blanks simplified and empty lines left out.
-    QStringList trimmed;
-    for (const QString &line : lines) {
-        if (!line.trimmed().isEmpty())
-            trimmed << line.simplified();
-    }
+    QVERIFY(startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE))));
+    Form29 *form = typedNotice(true);
+    QVERIFY(form);
+    const Pdf pdf = printAndRead(form);
+    QCOMPARE(pdf.pages(), 1);
+    // The page's lines, empty lines left out.
+    QStringList lines = pdf.lines;
     QStringList expected =
         QString::fromUtf8(readFile(QStringLiteral(ENALOTTO_TEST_DATA "/notice-page.txt")))
             .split(u'\n');
+    lines.removeAll(QString());
     expected.removeAll(QString());
-    QCOMPARE(trimmed, expected);
+    QCOMPARE(lines, expected);
+    // The header lines centred on the grid of 18-point columns: the shop in column 6, four
+    // columns right of the asterisks.
+    const double shop = pdf.words.value(u"RICEVITORIA"_s).left();
+    QVERIFY2(std::abs(shop - pdf.words.value(QString(30, u'*')).left() - 4 * 18) < 1, "centring");
 
     // Styles: values bold, SuperStar rows italic (their values bold italic), labels regular.
-    const QString fonts = run(u"pdffonts"_s, {pdf});
-    for (const char *face : {"Mono\n", "Mono-Bold", "Mono-Italic", "Mono-BoldItalic"})
-        QVERIFY2(fonts.contains(QString::fromLatin1(face).remove(u'\n')), qPrintable(fonts));
-    const QString xml = run(u"pdftohtml"_s, {u"-xml"_s, u"-i"_s, u"-stdout"_s, pdf});
-    QVERIFY2(xml.contains(u"<b>83"_s), qPrintable(xml));
-    QVERIFY(xml.contains(u"<b>81.300.000,00"_s) || xml.contains(u"<b> 81.300.000,00"_s) ||
-            xml.contains(u"<b>   81.300.000,00"_s));
-    QVERIFY(xml.contains(u"<i>"_s));
+    const QString fonts = run(u"pdffonts"_s, {pdf.file});
+    for (const char *face : {"Mono ", "Mono-Bold ", "Mono-Italic ", "Mono-BoldItalic "})
+        QVERIFY2(fonts.contains(QLatin1String(face)), qPrintable(fonts));
+    const QString xml = run(u"pdftohtml"_s, {u"-xml"_s, u"-i"_s, u"-stdout"_s, pdf.file});
+    for (const char *styled : {"<b>83", "<b> *81\\.300\\.000,00", "<i>"})
+        QVERIFY2(xml.contains(QRegularExpression(QLatin1String(styled))), styled);
 }
 
 void TestPrinting::noPrinterPrintsNothing()
@@ -135,6 +227,98 @@ void TestPrinting::noPrinterPrintsNothing()
     QCOMPARE(boxes.seen.size(), size_t(1));
     QCOMPARE(boxes.seen[0].title, u"INFORMAZIONE GENERALE"_s);
     QCOMPARE(readFile(u"13"_s), QByteArray("\"RICEVITORIA\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+void TestPrinting::noticeFitsOnePage_data()
+{
+    QTest::addColumn<int>("pageSize");
+    QTest::addColumn<int>("extraLines"); // beyond the full notice: the page is scaled to fit
+    QTest::newRow("A4") << int(QPageSize::A4) << 0;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << 0;
+    QTest::newRow("overflow-is-scaled-onto-the-page") << int(QPageSize::A4) << 15;
+}
+
+void TestPrinting::noticeFitsOnePage()
+{
+    QFETCH(int, pageSize);
+    QFETCH(int, extraLines);
+    WorkDir dir;
+    // The widest values every box takes.
+    NoticeInput in{
+        {QString(30, u'H'), QString(30, u'I'), QString(30, u'J')},
+        u"152"_s,
+        u"23MAG2026"_s,
+        {{}, {}, {u"01"_s, u"02"_s, u"03"_s, u"04"_s, u"05"_s, u"06"_s}, u"07"_s, u"08"_s},
+        u"99.999.999,99"_s,
+        {},
+        u"999.999.999,99"_s};
+    in.categories.fill({u"99"_s, u"9.999.999,99"_s});
+    PrintJob extra; // lines beyond the full notice, printed before the end of the document
+    for (int i = 1; i <= extraLines; ++i)
+        extra.line(u"EXTRA %1"_s.arg(i));
+    const QVector<PrintOp> ops = noticePrintout(in).ops();
+    PdfFilePrinter printer(dir.filePath(u"notice.pdf"_s), pageSize);
+    for (const PrintOp &op : ops.first(ops.size() - 1) + extra.ops() + ops.last(1))
+        printer.apply(op);
+
+    const Pdf pdf(dir.filePath(u"notice.pdf"_s));
+    QCOMPARE(pdf.pages(), 1);
+    QCOMPARE(pdf.lines.value(0), QString(30, u'*'));
+    // The longest lines whole (nothing stands beyond the page's right edge), and at the end the
+    // footer, then the extra lines.
+    for (const QString &line : {QString(30, u'H'), u"JACKPOT: Euro 999.999.999,99"_s})
+        QVERIFY2(pdf.lines.contains(line), qPrintable(line));
+    const qsizetype footer = pdf.lines.size() - extraLines - 1;
+    QVERIFY(pdf.lines.value(footer).startsWith(u"Elaborazione e stampa dati"_s));
+    QCOMPARE(pdf.lines.mid(footer + 1), printedLines(extra.ops()));
+}
+
+void TestPrinting::printableAreaOfTheQueue_data()
+{
+    QTest::addColumn<QByteArray>("queue"); // set up by scripts/test-printer.sh
+    QTest::addColumn<bool>("notice");      // or the combination
+    QTest::addColumn<QString>("paper");    // points
+    QTest::addColumn<QRectF>("printable"); // points from the top left corner
+    // The width of the printout's first word: printed at its own size where it fits (12
+    // columns of 11-point Courier; 30 of 30 points), evenly scaled down to the printable
+    // height where it does not (the full notice's 734 points into Letter's 720).
+    QTest::addColumn<double>("firstWidth");
+    const QRectF a4(QPointF(18, 36), QPointF(577, 806));
+    const QRectF letter(QPointF(18, 36), QPointF(594, 756));
+    QTest::newRow("a4-margins-combination")
+        << "PDF-Margins"_ba << false << u"595 x 842"_s << a4 << 12 * 6.6;
+    QTest::newRow("letter-default-combination")
+        << "PDF-Letter"_ba << false << u"612 x 792"_s << letter << 12 * 6.6;
+    QTest::newRow("a4-margins-notice")
+        << "PDF-Margins"_ba << true << u"595 x 842"_s << a4 << 30 * 18.0;
+    QTest::newRow("letter-default-notice")
+        << "PDF-Letter"_ba << true << u"612 x 792"_s << letter << 30 * 18.0 * 720 / 734;
+}
+
+void TestPrinting::printableAreaOfTheQueue()
+{
+    QFETCH(QByteArray, queue);
+    QFETCH(bool, notice);
+    QFETCH(QString, paper);
+    QFETCH(QRectF, printable);
+    QFETCH(double, firstWidth);
+    if (qEnvironmentVariableIsEmpty("ENALOTTO_PDF_DIR"))
+        QSKIP("no cups-pdf test printer (set ENALOTTO_PDF_DIR)");
+    qputenv("PRINTER", queue); // the default printer of this process
+    const auto restore = qScopeGuard([] { qunsetenv("PRINTER"); });
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QString::fromLatin1(queue));
+    WorkDir dir;
+    QVERIFY(startOn(readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE))));
+    QWidget *window = notice ? static_cast<QWidget *>(typedNotice(false)) : startupWindow();
+    QVERIFY(window);
+    const Pdf pdf = printAndRead(window);
+    QCOMPARE(pdf.pages(), 1);
+    QCOMPARE(pdf.paper(), paper);
+    const double width = pdf.words.value(notice ? QString(30, u'*') : u"COMBINAZIONE"_s).width();
+    QVERIFY2(std::abs(width - firstWidth) < 1.5, qPrintable(QString::number(width)));
+    QVERIFY(pdf.words.contains(notice ? u"PRO"_s : u"SUPERSTAR"_s)); // the last word is there
+    for (const auto &[text, box] : pdf.words.asKeyValueRange())
+        QVERIFY2(printable.contains(box), qPrintable(text));
 }
 
 QTEST_MAIN(TestPrinting)
