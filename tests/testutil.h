@@ -155,12 +155,13 @@ inline void click(QWidget *window, const char *name)
     QTest::mouseClick(child<QWidget>(window, name), Qt::LeftButton);
 }
 
-// Clicks into a text box, selects what it holds and types over it.
+// Clicks into a text box, selects what it holds, deletes it and types the new text.
 inline void typeInto(QWidget *window, const char *name, const QString &text)
 {
     QWidget *box = child<QWidget>(window, name);
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
 }
 

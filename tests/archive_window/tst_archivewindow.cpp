@@ -56,24 +56,21 @@ class TestArchiveWindow : public QObject
         m_window->show();
     }
     template <typename T> T *get(const char *name) const { return child<T>(m_window.get(), name); }
-    QString text(const char *label) const { return get<QLabel>(label)->text(); }
+    QString text(const char *label) const { return caption(m_window.get(), label); }
     void shows(const char *label, const QString &part) const
     {
         QVERIFY2(text(label).contains(part), qPrintable(text(label)));
     }
-    void click(const char *button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void click(const char *button) { ::click(m_window.get(), button); }
     void showTab(int index)
     {
         QTabBar *bar = get<QTabWidget>("tabs")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         QCOMPARE(bar->currentIndex(), index);
     }
-    void typeInto(const char *name, const QString &typed) // over all the field holds
+    void typeInto(const char *name, const QString &typed)
     {
-        QTest::mouseClick(get<QLineEdit>(name), Qt::LeftButton);
-        QTest::keyClick(get<QLineEdit>(name), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(get<QLineEdit>(name), Qt::Key_Backspace);
-        QTest::keyClicks(get<QLineEdit>(name), typed);
+        ::typeInto(m_window.get(), name, typed);
     }
     void typeValidDraw() // Tuesday 26/05/2026: 1 2 3 4 5 6, Jolly 7, SuperStar 8
     {
