@@ -5,6 +5,8 @@
 // difference before committing it.
 
 #include "about/form14.h"
+#include "controls/command3d.h"
+#include "controls/panel3d.h"
 #include "controls/shape.h"
 #include "controls/textbox.h"
 #include "testutil.h"
@@ -64,6 +66,16 @@ QStringList describe(QWidget *window)
             line += u" ball "_s + colour(ball->color());
         if (auto *bar = qobject_cast<QScrollBar *>(w))
             line += u" %1..%2 at %3"_s.arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
+        if (qobject_cast<Command3D *>(w) || qobject_cast<Panel3D *>(w) ||
+            qobject_cast<Shape *>(w)) {
+            // What the control paints at its corners, its top middle and inside its bottom right.
+            const QImage image = w->grab().toImage();
+            const int r = w->width() - 1, b = w->height() - 1;
+            line += u" paints"_s;
+            for (const QPoint at :
+                 {QPoint(0, 0), QPoint(1, 1), QPoint(r / 2, 0), QPoint(r - 1, b - 1), QPoint(r, b)})
+                line += u' ' + colour(image.pixelColor(at));
+        }
         if (w->isHidden())
             line += u" hidden"_s;
         lines << line;
