@@ -1,7 +1,6 @@
 #pragma once
 
-// Shared helpers for the window tests: a fresh working directory per test, archives built
-// from draw lists, and a watcher that answers message boxes and remembers what they said.
+// Shared helpers of the tests: working folders, archives, files, windows, clicks and typing.
 
 #include "analysis/form43.h"
 #include "app/program.h"
@@ -73,9 +72,7 @@ inline void writeFile(const QString &name, const QByteArray &bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
-// Lays out a file as a test row describes it: "<none>" leaves it out, "<dir>" makes a folder
-// of that name, "<fifo>" a named pipe (a blocking open of it waits for a writer forever),
-// anything else is the file's bytes.
+// A file as a test row gives it: "<none>" none, "<dir>" a folder, "<fifo>" a named pipe, or bytes.
 inline void placeFile(const QString &name, const QByteArray &content)
 {
     if (content == "<dir>")
@@ -133,16 +130,14 @@ inline QString caption(QWidget *window, const char *name)
     return o ? o->property("text").toString() : u"<no "_s + QLatin1String(name) + u'>';
 }
 
-// Writes "se" into the current (test) folder and starts the program on it, as a person
-// starts it there; the start-up main window, or null when the program refused to start.
+// Writes "se" here and starts the program on it: its main window, or null when it refused.
 inline Form32 *startOn(const QByteArray &archive)
 {
     writeFile(u"se"_s, archive);
     return startProgram() ? startupWindow() : nullptr;
 }
 
-// Waits until the window's timer "Timer1" has ticked once more and its handler has run (the
-// spy is connected after the window's own handler).
+// Waits until the window's "Timer1" has ticked once more and the window's handler has run.
 inline bool waitForTick(QWidget *window)
 {
     QSignalSpy ticks(child<QTimer>(window, "Timer1"), &QTimer::timeout);
@@ -165,8 +160,7 @@ inline void typeInto(QWidget *window, const char *name, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-// The middle of a part of a scroll bar (an arrow, the handle, the groove above or below it),
-// where a person presses with the mouse.
+// The middle of a part of a scroll bar (an arrow, the handle, the groove), where a person presses.
 inline QPoint scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
@@ -209,24 +203,21 @@ template <typename T> T *topLevel()
     return nullptr;
 }
 
-// Opens the notice window as a person does, with "COLONNA VINCENTE" on the start-up main
-// window, and returns it.
+// Opens the notice with "COLONNA VINCENTE" on the start-up main window.
 inline Form29 *openNotice()
 {
     click(startupWindow(), "Command3D26");
     return topLevel<Form29>();
 }
 
-// Opens the analysis window from the start-up main window's "ANALISI SIST." button (hidden
-// by design, so a click event is sent to it) and returns it.
+// Opens the analysis window with the main window's "ANALISI SIST." button (a hidden one).
 inline Form43 *openAnalysis()
 {
     click(startupWindow(), "Command3D27");
     return topLevel<Form43>();
 }
 
-// What every window test starts with: windows that close do not end the test, and the
-// Italian locale of the shops the program is for.
+// Every window test: closed windows do not end it, and the shops' Italian locale.
 inline void setUpWindowTests()
 {
     qApp->setQuitOnLastWindowClosed(false);
@@ -247,8 +238,8 @@ inline void closeAllWindows()
     }
 }
 
-// Limits the size of the files this process writes while it lives, so that a write fails
-// half-way, even for root (who may write anywhere else).
+// Limits the size of the files this process writes while it lives: a write fails half-way, even
+// for root.
 class FileSizeLimit
 {
 public:
