@@ -45,19 +45,14 @@ QStringList describe(QWidget *window)
             continue;
         const QPoint at = w->mapTo(window, QPoint());
         const QFont f = w->font();
-        QString line =
-            u"  %1 %2 %3,%4 %5x%6 font %7 %8%9%10 fg %11 bg %12"_s
-                .arg(w->objectName(),
-                     QString::fromLatin1(w->metaObject()->className()).remove(u"enalotto::"_s))
-                .arg(at.x())
-                .arg(at.y())
-                .arg(w->width())
-                .arg(w->height())
-                .arg(f.family())
-                .arg(f.pointSizeF())
-                .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString())
-                .arg(colour(w->palette().color(w->foregroundRole())),
-                     colour(w->palette().color(w->backgroundRole())));
+        const QString kind = QString::fromLatin1(w->metaObject()->className());
+        QString line = QString::asprintf(
+            "  %s %s %d,%d %dx%d font %s %g%s%s fg %s bg %s", qPrintable(w->objectName()),
+            qPrintable(QString(kind).remove(u"enalotto::"_s)), at.x(), at.y(), w->width(),
+            w->height(), qPrintable(f.family()), f.pointSizeF(), f.bold() ? " bold" : "",
+            f.italic() ? " italic" : "",
+            qPrintable(colour(w->palette().color(w->foregroundRole()))),
+            qPrintable(colour(w->palette().color(w->backgroundRole()))));
         if (const QVariant text = w->property("text"); text.isValid())
             line += u" \""_s + text.toString() + u'"';
         if (auto *box = qobject_cast<TextBox *>(w))
@@ -140,11 +135,7 @@ void TestDesign::framesAreCentred()
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTRY_VERIFY(w->frameGeometry().height() > w->height()); // the frame comes after the show
     const QPoint screenCentre = w->screen()->geometry().center();
-    QTRY_VERIFY2((w->frameGeometry().center() - screenCentre).manhattanLength() <= 2,
-                 qPrintable(u"frame %1,%2 %3x%4"_s.arg(w->frameGeometry().x())
-                                .arg(w->frameGeometry().y())
-                                .arg(w->frameGeometry().width())
-                                .arg(w->frameGeometry().height())));
+    QTRY_VERIFY((w->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
     closeAllWindows();
 }
 
