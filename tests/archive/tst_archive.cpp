@@ -17,7 +17,6 @@ private slots:
     void readDraw();
     void scan_data();
     void scan();
-    void sampleArchive();
     void opensRegularFilesOnly_data();
     void opensRegularFilesOnly();
 };
@@ -105,19 +104,6 @@ void TestArchive::scan()
     QCOMPARE(int(result.status), status);
     QCOMPARE(result.records, records);
     QCOMPARE(result.LastYearCount, lastYearCount);
-}
-
-void TestArchive::sampleArchive()
-{
-    ArchiveFile file;
-    QVERIFY(file.open(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE)));
-    const ArchiveScan result = scanArchive(file);
-    QCOMPARE(int(result.status), int(ArchiveScan::Status::Ok));
-    QCOMPARE(result.records, 4202);
-    QCOMPARE(result.LastYearCount, 83); // the draws of 2026
-    QVERIFY(ReadDraw(file, 0));
-    QCOMPARE(CurrentDraw.DrawDate, QByteArray("03DIC1997"));
-    QVERIFY(!ReadDraw(file, 4202)); // the file ends before the record would begin
 }
 
 void TestArchive::opensRegularFilesOnly_data()
