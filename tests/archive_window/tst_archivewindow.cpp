@@ -1,5 +1,4 @@
-// The archive window as a person uses it: keys, clicks on buttons and tabs, the file dialog
-// replaced at its boundary only. The rules behind it are tested at length in tests/archive.
+// The archive window driven by keys and clicks, the file dialog replaced; its rules: tests/archive.
 #include "archive_window/archivewindow.h"
 #include "archive_window/frequencypanel.h"
 #include "testutil.h"
@@ -17,8 +16,7 @@ const QByteArray SmallArchive = record("19MAG2026", "010203040506", "07", "08") 
 const char *const DrawFields[] = {"date", "n1", "n2", "n3", "n4", "n5", "n6", "jolly", "superstar"};
 const QByteArray ValidRecord = record("26MAG2026", "010203040506", "07", "08"); // as typed
 
-QString chosenFile; // what the "dialog" gives
-QString asked;      // what the last question asked
+QString chosenFile, asked; // what the "dialog" gives, what the last question asked
 
 struct Chooser : FileChooser
 {
@@ -51,22 +49,19 @@ class TestArchiveWindow : public QObject
     }
     template <typename T> T *get(const char *name) const { return child<T>(m_window.get(), name); }
     QString text(const char *name) const { return caption(m_window.get(), name); }
-    void shows(const char *label, const QString &part) const
-    {
-        QVERIFY2(text(label).contains(part), qPrintable(text(label)));
-    }
+    void shows(const char *n, QString s) { QVERIFY2(text(n).contains(s), qPrintable(text(n))); }
     void click(const char *button) { ::click(m_window.get(), button); }
     void typeInto(const char *name, const QString &s) { ::typeInto(m_window.get(), name, s); }
     void showTab(int index)
     {
         auto *bar = get<QTabBar>("qt_tabwidget_tabbar");
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-        QCOMPARE(bar->currentIndex(), index);
     }
-    void typeValidDraw() // Tuesday 26/05/2026: 1 2 3 4 5 6, Jolly 7, SuperStar 8
+    // Tuesday 26/05/2026: 1 2 3 4 5 6, Jolly 7, SuperStar 8; but `typed` in DrawFields[field]
+    void typeDraw(int field = -1, const QString &typed = {})
     {
         for (int i = 0; i <= 8; ++i)
-            typeInto(DrawFields[i], i ? QString::number(i) : u"26/05/2026"_s);
+            typeInto(DrawFields[i], i == field ? typed : i ? QString::number(i) : u"26/05/2026"_s);
     }
 
     std::optional<WorkDir> m_dir;
@@ -88,8 +83,6 @@ private slots:
         QTest::addColumn<int>("field"); // typed over a valid draw
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("valid") << 0 << u"26/05/2026"_s << QString();
-        QTest::newRow("no-such-day") << 0 << u"31/06/2026"_s << u"non esiste"_s;
         QTest::newRow("not-after-newest") << 0 << u"23/05/2026"_s << u"non è dopo l'ultima"_s;
         QTest::newRow("number-missing") << 3 << QString() << u"manca il 3o numero"_s;
         QTest::newRow("not-a-number") << 3 << u"x"_s << u"il 3o numero non è un numero"_s;
@@ -102,13 +95,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, problem);
         open();
-        typeValidDraw();
-        typeInto(DrawFields[field], typed);
-        QCOMPARE(get<QPushButton>("add")->isEnabled(), problem.isEmpty());
+        typeDraw(field, typed);
+        QVERIFY(!get<QPushButton>("add")->isEnabled());
         shows("addProblem", problem);
-        QCOMPARE(get<QWidget>(DrawFields[field])->toolTip(), text("addProblem")); // beside it
-        QCOMPARE(get<QWidget>(DrawFields[field])->palette().color(QPalette::Base),
-                 problem.isEmpty() ? QColor(Qt::white) : QColor(255, 200, 200));
+        auto *wrong = get<QWidget>(DrawFields[field]); // pink, the problem in its tooltip
+        QCOMPARE(wrong->toolTip(), text("addProblem"));
+        QCOMPARE(wrong->palette().color(QPalette::Base), QColor(255, 200, 200));
     }
 
     void addedDrawShowsEverywhereAndUndoNeedsAYes()
@@ -118,38 +110,31 @@ private slots:
         typeInto("ticketNumbers", u"1, 2 3;4 5 6 12"_s); // a system of 7 numbers
         typeInto("ticketSuperStar", u"0"_s);
         typeInto("ticketFrom", u"20/05/2026"_s);
-        QVERIFY(!get<QPushButton>("check")->isEnabled());
         QCOMPARE(text("ticketProblem"), u"il SuperStar \"0\" non è un numero tra 1 e 90"_s);
         typeInto("ticketSuperStar", u"18"_s);
         click("check");
-        shows("ticketSummary", u"Estrazioni controllate: 2. Vincite per categoria: 6: 0, 5+: 0, "
-                               "5: 0, 4: 0, 3: 0, 5 STELLA: 0,"_s);
+        shows("ticketSummary", u"Estrazioni controllate: 2. Vincite per categoria: 6: 0, 5+: 0,"_s);
         QCOMPARE(get<QTableWidget>("ticketWins")->item(0, 1)->text(),
                  u"2 STELLA: 5, 1 STELLA: 2"_s);
         showTab(0);
-        typeValidDraw();
-        {
-            const FileSizeLimit limit(80); // the backup of 75 bytes fits, the archive does not
-            click("add");
-        }
+        typeDraw();
+        FileSizeLimit(80), click("add"); // the backup of 75 bytes fits, the archive does not
         shows("message", u"è rimasto com'era"_s);
         click("add"); // again, with room on the disk
         shows("message", u"Aggiunta l'estrazione del 26/05/2026. Il programma delle estrazioni "
                          "mostra le nuove estrazioni al prossimo avvio."_s);
-        QCOMPARE(readFile(u"se"_s), SmallArchive + ValidRecord);
-        QCOMPARE(text("date"), u"28/05/2026"_s);
         shows("ticketSummary", u"Estrazioni controllate: 3. Vincite per categoria: 6: 1,"_s);
         showTab(2); // the chart, still over the whole archive
         shows("extremes", u"Su 4 estrazioni, dal 19MAG2026 al 26MAG2026.\n\nPiù frequente: 1 (4)\n"
                           "Meno frequente: 7, 8, 9, 10, 11, 17, "_s);
-        auto *last = get<QWidget>("lastDraws"); // down to the newest draw only
-        QTest::mouseClick(last, Qt::LeftButton);
-        QTest::keyClick(last, Qt::Key_PageDown);
+        typeInto("lastDraws", u"1"_s); // down to the newest draw only
         shows("extremes", u"Su 1 estrazioni, dal 26MAG2026 al 26MAG2026."_s);
         auto *chart = get<FrequencyChart>("chart"); // a tooltip on a bar gives its figures
         QTest::mouseMove(chart, chart->barArea(1).center());
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), u"Numero 1: uscito 1 volte, ritardo 0"_s);
+        const int y = chart->height() - 20; // "1" printed under its bar from x 24, none left of it
+        QVERIFY(chart->grab({24, y, 20, 20}).toImage() != chart->grab({0, y, 20, 20}).toImage());
         showTab(0);
         answerNextQuestion(QMessageBox::No);
         click("undo");
@@ -184,7 +169,6 @@ private slots:
         click("import");
         shows("message", u"Importate 1 estrazioni."_s);
         QCOMPARE(readFile(u"se"_s), SmallArchive + ValidRecord);
-        QVERIFY(!get<QPushButton>("import")->isEnabled());
         chosenFile = u"se"_s; // the export refuses any archive
         click("export");
         shows("message", u"è un archivio delle estrazioni"_s);
