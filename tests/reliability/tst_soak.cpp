@@ -7,17 +7,6 @@
 #include <QRandomGenerator>
 #include <unistd.h>
 
-namespace {
-
-std::pair<int, qint64> usage() // open file descriptors, resident bytes
-{
-    const QList<QByteArray> statm = readFile(u"/proc/self/statm"_s).split(' ');
-    return {int(QDir(u"/proc/self/fd"_s).entryList(QDir::Files | QDir::System).size()),
-            statm.size() > 1 ? statm[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0};
-}
-
-} // namespace
-
 class TestSoak : public QObject
 {
     Q_OBJECT
@@ -30,16 +19,18 @@ void TestSoak::longSession()
 {
     setUpWindowTests();
     const int steps = qEnvironmentVariable("ENALOTTO_SOAK_STEPS", u"100000"_s).toInt();
+    const auto usage = []() -> std::pair<int, qint64> { // open file descriptors, resident bytes
+        const QList<QByteArray> statm = readFile(u"/proc/self/statm"_s).split(' ');
+        return {int(QDir(u"/proc/self/fd"_s).entryList(QDir::Files | QDir::System).size()),
+                statm.size() > 1 ? statm[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0};
+    };
     WorkDir dir;
     const QByteArray archive = readFile(QStringLiteral(ENALOTTO_SAMPLE_ARCHIVE));
-    RecordingPrinter printer;
+    static RecordingPrinter printer; // stays the active printer to the end
     setActivePrinter(&printer);
-    QVERIFY(startOn(archive));
-    Form43 *analysis = openAnalysis();
-    Form29 *notice = openNotice();
-    QVERIFY(analysis && notice);
-    typeInto(notice, "Text1", u"SOAK"_s);
-    typeInto(notice, "Text4", u"1.000,00"_s);
+    QVERIFY(startOn(archive) && openAnalysis() && openNotice());
+    typeInto(topLevel<Form29>(), "Text1", u"SOAK"_s);
+    typeInto(topLevel<Form29>(), "Text4", u"1.000,00"_s);
 
     auto *bar = child<QScrollBar>(startupWindow(), "VScroll1");
     QRandomGenerator random(20261206);
@@ -51,8 +42,8 @@ void TestSoak::longSession()
         if (i % 997 == 0) {
             printer.ops.clear();
             click(startupWindow(), "Command3D1");
-            click(analysis, "Command3D2");
-            click(notice, "Command3D1");
+            click(topLevel<Form43>(), "Command3D2");
+            click(topLevel<Form29>(), "Command3D1");
             QVERIFY(!printer.ops.isEmpty());
         }
         if (i == qMin(steps / 10, 5000))
@@ -67,7 +58,6 @@ void TestSoak::longSession()
     QVERIFY2(rss - warm.second < 2 * 1024 * 1024, qPrintable(QString::number(rss - warm.second)));
 #endif
     QCOMPARE(readFile(u"se"_s), archive);
-    setActivePrinter(nullptr);
     closeAllWindows();
 }
 
