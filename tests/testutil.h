@@ -165,15 +165,11 @@ inline QPoint scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
     option.orientation = bar->orientation();
     option.minimum = bar->minimum();
     option.maximum = bar->maximum();
     option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
