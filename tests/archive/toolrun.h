@@ -1,7 +1,6 @@
 #pragma once
 
-// Runs the archive tool in-process, as the command line would, and tables of such runs kept
-// in tests/data/archive.
+// Runs the archive tool in-process, as the command line would, and tables of such runs.
 
 #include "archive/drawdate.h"
 #include "archive/newdraw.h"

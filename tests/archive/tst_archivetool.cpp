@@ -1,6 +1,4 @@
-// The archive tool's commands (the runs of tests/data/archive/tool-runs.txt): the check of
-// every record, adding a draw on each side of every limit, the options, export, undo and the
-// statistics of numbers.
+// The archive tool's commands, as run in tests/data/archive/tool-runs.txt; undo and export.
 #include "archive/numberstats.h"
 #include "toolrun.h"
 

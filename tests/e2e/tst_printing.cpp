@@ -257,9 +257,8 @@ void TestPrinting::printableAreaOfTheQueue_data()
     QTest::addColumn<bool>("notice");      // or the combination
     QTest::addColumn<QString>("paper");    // points
     QTest::addColumn<QRectF>("printable"); // points from the top left corner
-    // The width of the printout's first word: printed at its own size where it fits (12
-    // columns of 11-point Courier; 30 of 30 points), evenly scaled down to the printable
-    // height where it does not (the full notice's 734 points into Letter's 720).
+    // The first word's width: its own size where the page fits (12 columns of 11-point Courier,
+    // 30 of 30 points), scaled down where not (the full notice's 734 points into Letter's 720).
     QTest::addColumn<double>("firstWidth");
     const QRectF a4(QPointF(18, 36), QPointF(577, 806));
     const QRectF letter(QPointF(18, 36), QPointF(594, 756));

@@ -1,8 +1,5 @@
-// Every window as it first shows: each control's name, kind, place, caption, font, colours
-// and visibility, compared whole with tests/data/windows.txt. One table of every caption and
-// position, so that a control moved, renamed, recoloured or left out shows as one changed line.
-// ENALOTTO_UPDATE_FIXTURES=1 writes the file afresh after a change to the design; review the
-// difference before committing it.
+// Every control of every window as it first shows, one line each, compared with
+// tests/data/windows.txt; ENALOTTO_UPDATE_FIXTURES=1 rewrites it after a design change.
 
 #include "about/form14.h"
 #include "controls/command3d.h"
