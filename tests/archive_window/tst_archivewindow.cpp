@@ -4,6 +4,7 @@
 #include "testutil.h"
 
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -54,7 +55,7 @@ class TestArchiveWindow : public QObject
     void typeInto(const char *name, const QString &s) { ::typeInto(m_window.get(), name, s); }
     void showTab(int index)
     {
-        auto *bar = get<QTabBar>("qt_tabwidget_tabbar");
+        QTabBar *bar = get<QTabWidget>("tabs")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     // Tuesday 26/05/2026: 1 2 3 4 5 6, Jolly 7, SuperStar 8; but `typed` in DrawFields[field]
@@ -118,7 +119,10 @@ private slots:
                  u"2 STELLA: 5, 1 STELLA: 2"_s);
         showTab(0);
         typeDraw();
-        FileSizeLimit(80), click("add"); // the backup of 75 bytes fits, the archive does not
+        {
+            const FileSizeLimit limit(80); // the backup of 75 bytes fits, the archive does not
+            click("add");
+        }
         shows("message", u"è rimasto com'era"_s);
         click("add"); // again, with room on the disk
         shows("message", u"Aggiunta l'estrazione del 26/05/2026. Il programma delle estrazioni "

@@ -25,11 +25,6 @@ private slots:
 
 namespace {
 
-QString colour(const QColor &c)
-{
-    return c.name(QColor::HexRgb);
-}
-
 // One line per window, then one per named control in creation order.
 QStringList describe(QWidget *window)
 {
@@ -46,15 +41,14 @@ QStringList describe(QWidget *window)
             "  %s %s %d,%d %dx%d font %s %g%s%s fg %s bg %s", qPrintable(w->objectName()),
             qPrintable(QString(kind).remove(u"enalotto::"_s)), at.x(), at.y(), w->width(),
             w->height(), qPrintable(f.family()), f.pointSizeF(), f.bold() ? " bold" : "",
-            f.italic() ? " italic" : "",
-            qPrintable(colour(w->palette().color(w->foregroundRole()))),
-            qPrintable(colour(w->palette().color(w->backgroundRole()))));
+            f.italic() ? " italic" : "", qPrintable(w->palette().color(w->foregroundRole()).name()),
+            qPrintable(w->palette().color(w->backgroundRole()).name()));
         if (const QVariant text = w->property("text"); text.isValid())
             line += u" \""_s + text.toString() + u'"';
         if (auto *box = qobject_cast<TextBox *>(w))
             line += u" limit %1"_s.arg(box->typingLimit());
         if (auto *ball = qobject_cast<Shape *>(w))
-            line += u" ball "_s + colour(ball->color());
+            line += u" ball "_s + ball->color().name();
         if (auto *bar = qobject_cast<QScrollBar *>(w))
             line += u" %1..%2 at %3"_s.arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
         if (qobject_cast<Command3D *>(w) || qobject_cast<Panel3D *>(w) ||
@@ -65,7 +59,7 @@ QStringList describe(QWidget *window)
             line += u" paints"_s;
             for (const QPoint at :
                  {QPoint(0, 0), QPoint(1, 1), QPoint(r / 2, 0), QPoint(r - 1, b - 1), QPoint(r, b)})
-                line += u' ' + colour(image.pixelColor(at));
+                line += u' ' + image.pixelColor(at).name();
         }
         if (w->isHidden())
             line += u" hidden"_s;
