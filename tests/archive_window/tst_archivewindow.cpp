@@ -157,12 +157,13 @@ private slots:
         chosenFile = u"file.csv"_s;
         writeFile(u"file.csv"_s, "data;n1;n2;n3;n4;n5;n6;jolly;superstar\n"
                                  "21/05/2026;1;12;13;14;15;16;17;19\n" // disagrees
+                                 "16/05/2026;1;2;3;4;5;6;7;8\n"        // older, absent
                                  "26/05/2026;1;2;3;4;5;6;7;8\n"
                                  "28/05/2026;1;2;3;4;5;;7;8\n"); // unusable
         click("chooseImport");
-        shows("preview", u"riga 2: il 21/05/2026 è diverso; archivio 01 12 13 14 15 16, Jolly 17, "
-                         "SuperStar 18, file 01 12 13 14 15 16, Jolly 17, SuperStar 19.\nPrima "
-                         "riga inutilizzabile: riga 4: numero 6 vuoto"_s);
+        shows("preview", u"ignorate: 1.\nriga 2: il 21/05/2026 è diverso; archivio 01 12 13 14 15 "
+                         "16, Jolly 17, SuperStar 18, file 01 12 13 14 15 16, Jolly 17, SuperStar "
+                         "19.\nPrima riga inutilizzabile: riga 5: numero 6 vuoto"_s);
         writeFile(u"se"_s, SmallArchive + ValidRecord); // the command-line tool, meanwhile
         click("import");
         shows("preview", u"L'archivio è cambiato dopo l'anteprima"_s);
